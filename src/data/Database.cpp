@@ -1,0 +1,263 @@
+#include "Database.h"
+
+#include "RecordSet.h"
+#include "jtLib.h"
+#include "platform/Exceptions.h"
+#include "platform/Format.h"
+#include "platform/sql/SqlEngine.h"
+
+#include <QAtomicInt>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString NewConnectionName() {
+    static QAtomicInt counter;
+    return QStringLiteral("lanyue-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// The value of a connection-string key, read the way the system always has: from just after
+// "Key=" up to the next ";", empty when no ";" follows.
+QString KeyValue(const QString& connectionString, const QString& key) {
+    const qsizetype at = connectionString.indexOf(key);
+    const QString rest = connectionString.mid(at < 0 ? key.size() : at + key.size() + 1);
+    const qsizetype end = rest.indexOf(u';');
+    return end < 0 ? QString() : rest.left(end);
+}
+
+qsizetype IndexOfName(const QStringList& names, const QString& name) {
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (names[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+// Every parameter given must occur in the statement, and every marker must have a value.
+QVariantList BindValues(const QStringList& markers, const TDBParameters& params,
+                        const TxDBParameters& blobs, const QString& sql) {
+    for (const TDBParameter& p : params)
+        if (IndexOfName(markers, p.Name) < 0)
+            throw EDatabaseError(Format("参数 '%s' 在语句中不存在\r\n%s", {p.Name, sql}));
+    for (const TxDBParameter& p : blobs)
+        if (IndexOfName(markers, p.Name) < 0)
+            throw EDatabaseError(Format("参数 '%s' 在语句中不存在\r\n%s", {p.Name, sql}));
+    QVariantList values;
+    for (const QString& marker : markers) {
+        const auto blob = std::find_if(blobs.begin(), blobs.end(), [&](const TxDBParameter& p) {
+            return p.Name.compare(marker, Qt::CaseInsensitive) == 0;
+        });
+        if (blob != blobs.end()) {
+            values.append(blob->Stream.isNull() ? QVariant(QMetaType::fromType<QByteArray>())
+                                                : QVariant(blob->Stream));
+            continue;
+        }
+        const auto param = std::find_if(params.begin(), params.end(), [&](const TDBParameter& p) {
+            return p.Name.compare(marker, Qt::CaseInsensitive) == 0;
+        });
+        if (param == params.end())
+            throw EDatabaseError(Format("参数 '%s' 没有赋值\r\n%s", {marker, sql}));
+        values.append(param->Value);
+    }
+    return values;
+}
+
+} // namespace
+
+TDBParameter DBParam(const QString& name, const QVariant& value) {
+    return {name, value};
+}
+
+TxDBParameter xDBParam(const QString& name, const QByteArray& stream) {
+    return {name, stream};
+}
+
+TDatabase::TDatabase() : m_connectionName(NewConnectionName()) {}
+
+TDatabase::~TDatabase() {
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+bool TDatabase::Connect(const QString& connectionString) {
+    SetConnected(false);
+    m_connectionString = connectionString;
+    m_engine = SqlEngine::ForProvider(GetProvider());
+    if (m_db.isValid()) {
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_db = QSqlDatabase::addDatabase(m_engine->DriverName(), m_connectionName);
+    QString error;
+    if (!m_db.isValid()) error = m_db.lastError().text();
+    else if (m_engine->Open(m_db, connectionString, &error)) return true;
+    ShowInfo(Format("连接时失败,提示如下:\r\n%s", {error}));
+    return false;
+}
+
+bool TDatabase::Connected() const {
+    return m_db.isValid() && m_db.isOpen();
+}
+
+void TDatabase::SetConnected(bool connected) {
+    if (connected == Connected()) return;
+    if (connected) {
+        Connect(m_connectionString);
+        return;
+    }
+    m_db.close();
+    m_inTransaction = false;
+}
+
+void TDatabase::EnsureConnected() {
+    // Connect has already told the user why it failed.
+    if (!Connected() && !Connect(m_connectionString)) throw EAbort();
+}
+
+const SqlEngine& TDatabase::Engine() const {
+    if (!m_engine) throw EDatabaseError(QStringLiteral("数据库还没有连接"));
+    return *m_engine;
+}
+
+QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
+                         const TxDBParameters& blobs) {
+    EnsureConnected();
+    const AdaptedSql adapted = m_engine->Adapt(sql);
+    const QVariantList values = BindValues(adapted.parameters, params, blobs, sql);
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    bool ok;
+    if (values.isEmpty()) {
+        ok = query.exec(adapted.text);
+    } else {
+        ok = query.prepare(adapted.text);
+        for (const QVariant& v : values) query.addBindValue(m_engine->BindValue(v));
+        ok = ok && query.exec();
+    }
+    if (!ok) {
+        const QSqlError error = query.lastError();
+        const QString message = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        throw EDatabaseError(message, sql, m_engine->IsDuplicateKey(error));
+    }
+    return query;
+}
+
+int TDatabase::ExecSQL(const QString& sql, const TDBParameters& params,
+                       const TxDBParameters& blobs) {
+    return Run(sql, params, blobs).numRowsAffected();
+}
+
+void TDatabase::Execute(const QString& sql, const TDBParameters& params,
+                        const TxDBParameters& blobs) {
+    Run(sql, params, blobs);
+}
+
+QSqlQuery TDatabase::OpenQuery(const QString& sql, const TDBParameters& params) {
+    return Run(sql, params, {});
+}
+
+void TDatabase::BeginTrans() {
+    EnsureConnected();
+    if (!m_db.transaction())
+        throw EDatabaseError(m_db.lastError().text(), QStringLiteral("BEGIN"), false);
+    m_inTransaction = true;
+}
+
+void TDatabase::CommitTrans() {
+    m_inTransaction = false;
+    if (!m_db.commit())
+        throw EDatabaseError(m_db.lastError().text(), QStringLiteral("COMMIT"), false);
+}
+
+void TDatabase::RollbackTrans() {
+    m_inTransaction = false;
+    if (Connected() && !m_db.rollback())
+        throw EDatabaseError(m_db.lastError().text(), QStringLiteral("ROLLBACK"), false);
+}
+
+QString TDatabase::GetProvider() const {
+    return KeyValue(m_connectionString, QStringLiteral("Provider"));
+}
+
+QString TDatabase::GetDataSource() const {
+    return KeyValue(m_connectionString, QStringLiteral("Data Source"));
+}
+
+bool TDatabase::IsSqlServer() const {
+    return GetProvider() != u"SQLite";
+}
+
+QString TDatabase::DateLiteral(const QDate& value) const {
+    const QString text = value.toString(u"yyyy-MM-dd");
+    return IsSqlServer() ? u'\'' + text + u'\'' : u'#' + text + u'#';
+}
+
+QString TDatabase::DateLiteral(const QDateTime& value) const {
+    return DateLiteral(value.date());
+}
+
+QDateTime TDatabase::ServerNow() {
+    TRecordSet set;
+    set.Open(IsSqlServer() ? QStringLiteral("select GetDate()") : QStringLiteral("select now"));
+    return set.DataSet().Fields(0).AsDateTime();
+}
+
+int TDatabase::NextKey(const QString& table, const QString& keyColumn) {
+    ScratchSet.Open(Format("select max(%s) from %s", {keyColumn, table}));
+    return ScratchSet.DataSet().Fields(0).AsInteger() + 1;
+}
+
+void TDatabase::Savepoint(const char* command) {
+    if (m_inTransaction) Run(QString::fromLatin1(command), {}, {});
+}
+
+int TDatabase::InsertNewKey(const QString& table, const QString& keyColumn,
+                            const std::function<int(int)>& insert, int* rows) {
+    // Inside a transaction a failed statement would poison it on the server; a savepoint
+    // lets the retry continue it.
+    constexpr int kAttempts = 10;
+    for (int attempt = 1;; ++attempt) {
+        const int key = NextKey(table, keyColumn);
+        Savepoint("SAVEPOINT lanyue_new_key");
+        try {
+            const int affected = insert(key);
+            Savepoint("RELEASE SAVEPOINT lanyue_new_key");
+            if (rows) *rows = affected;
+            return key;
+        } catch (const EDatabaseError& e) {
+            if (!e.DuplicateKey() || attempt == kAttempts) throw;
+            Savepoint("ROLLBACK TO SAVEPOINT lanyue_new_key");
+        }
+    }
+}
+
+TransactionGuard::TransactionGuard(TDatabase& db) : m_db(db) {
+    m_db.BeginTrans();
+}
+
+TransactionGuard::~TransactionGuard() {
+    if (m_done) return;
+    try {
+        m_db.RollbackTrans();
+    } catch (const Exception&) {
+        // The error that is unwinding matters more than a failed rollback.
+    }
+}
+
+void TransactionGuard::Commit() {
+    m_done = true;
+    m_db.CommitTrans();
+}
+
+TDatabase& DB = []() -> TDatabase& {
+    static TDatabase db;
+    return db;
+}();
+
+TRecordSet& ScratchSet = []() -> TRecordSet& {
+    static TRecordSet set;
+    return set;
+}();

@@ -1,0 +1,615 @@
+#include "DataSet.h"
+
+#include "FilterExpression.h"
+#include "platform/Exceptions.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+namespace {
+
+constexpr qint64 kMsecsPerDay = 86400000;
+
+qint64 PackDateTime(const QDateTime& dt) {
+    return dt.date().toJulianDay() * kMsecsPerDay + dt.time().msecsSinceStartOfDay();
+}
+
+QDateTime UnpackDateTime(qint64 packed) {
+    const qint64 day = packed >= 0 ? packed / kMsecsPerDay : (packed - kMsecsPerDay + 1) / kMsecsPerDay;
+    return QDateTime(QDate::fromJulianDay(day), QTime::fromMSecsSinceStartOfDay(int(packed - day * kMsecsPerDay)));
+}
+
+QString NotActiveText() {
+    return QStringLiteral("数据集没有打开,无法进行此操作");
+}
+
+} // namespace
+
+// A stored row is one block: a null bitmap, one 8-byte slot per field (the number itself, or
+// offset and length of the text or bytes kept after the slots), then the UTF-8 text.
+struct DataSet::Layout {
+    std::vector<FieldKind> kinds;
+    size_t nullBytes = 0;
+    size_t slots = 0;
+
+    explicit Layout(const std::vector<std::unique_ptr<Field>>& fields) {
+        for (const auto& f : fields) kinds.push_back(f->Kind());
+        nullBytes = (kinds.size() + 7) / 8;
+        slots = (nullBytes + 7) & ~size_t(7);
+    }
+
+    static bool IsVariable(FieldKind kind) {
+        return kind == FieldKind::String || kind == FieldKind::Memo || kind == FieldKind::Blob;
+    }
+
+    std::unique_ptr<char[]> Encode(const std::vector<QVariant>& values) const {
+        thread_local std::vector<QByteArray> texts;
+        texts.resize(kinds.size());
+        size_t size = slots + 8 * kinds.size();
+        for (size_t i = 0; i < kinds.size(); ++i) {
+            if (!IsVariable(kinds[i]) || !values[i].isValid()) continue;
+            texts[i] = kinds[i] == FieldKind::Blob ? values[i].toByteArray()
+                                                   : values[i].toString().toUtf8();
+            size += size_t(texts[i].size());
+        }
+        auto block = std::make_unique<char[]>(size);
+        std::memset(block.get(), 0, slots);
+        size_t tail = slots + 8 * kinds.size();
+        for (size_t i = 0; i < kinds.size(); ++i) {
+            const QVariant& v = values[i];
+            char* slot = block.get() + slots + 8 * i;
+            if (!v.isValid()) {
+                block[i / 8] = char(block[i / 8] | (1 << (i % 8)));
+                continue;
+            }
+            switch (kinds[i]) {
+            case FieldKind::Integer: Put(slot, v.toLongLong()); break;
+            case FieldKind::Float: Put(slot, v.toDouble()); break;
+            case FieldKind::Boolean: Put(slot, qint64(v.toBool())); break;
+            case FieldKind::DateTime: Put(slot, PackDateTime(v.toDateTime())); break;
+            default: {
+                const QByteArray& t = texts[i];
+                Put(slot, quint32(tail));
+                Put(slot + 4, quint32(t.size()));
+                std::memcpy(block.get() + tail, t.constData(), size_t(t.size()));
+                tail += size_t(t.size());
+                texts[i].clear();
+            }
+            }
+        }
+        return block;
+    }
+
+    QVariant Decode(const char* block, int field) const {
+        if (!block || (block[field / 8] & (1 << (field % 8)))) return {};
+        const char* slot = block + slots + 8 * size_t(field);
+        switch (kinds[size_t(field)]) {
+        case FieldKind::Integer: return Get<qint64>(slot);
+        case FieldKind::Float: return Get<double>(slot);
+        case FieldKind::Boolean: return Get<qint64>(slot) != 0;
+        case FieldKind::DateTime: return UnpackDateTime(Get<qint64>(slot));
+        case FieldKind::Blob:
+            return QByteArray(block + Get<quint32>(slot), qsizetype(Get<quint32>(slot + 4)));
+        default:
+            return QString::fromUtf8(block + Get<quint32>(slot), qsizetype(Get<quint32>(slot + 4)));
+        }
+    }
+
+    template <typename T> static void Put(char* to, T value) { std::memcpy(to, &value, sizeof value); }
+    template <typename T> static T Get(const char* from) {
+        T value;
+        std::memcpy(&value, from, sizeof value);
+        return value;
+    }
+};
+
+struct DataSet::SortKey {
+    int field;
+    bool descending;
+};
+
+DataSet::DataSet(QObject* parent) : QObject(parent) {}
+
+DataSet::~DataSet() = default;
+
+Field* DataSet::AddField(FieldKind kind, const QString& name, int size, bool visible,
+                         const QString& label) {
+    if (Active()) throw EDatabaseError(QStringLiteral("数据集打开时不能添加字段 %1").arg(name));
+    auto field = std::make_unique<Field>(*this, FieldCount(), kind, name);
+    if (size >= 0) field->SetSize(size);
+    field->SetVisible(visible);
+    field->SetDisplayLabel(label);
+    m_fields.push_back(std::move(field));
+    return m_fields.back().get();
+}
+
+void DataSet::ClearFields() {
+    Close();
+    m_fields.clear();
+    m_filter.reset();
+}
+
+Field* DataSet::FindField(const QString& name) const {
+    for (const auto& f : m_fields)
+        if (f->FieldName().compare(name, Qt::CaseInsensitive) == 0) return f.get();
+    return nullptr;
+}
+
+Field& DataSet::FieldByName(const QString& name) const {
+    if (Field* f = FindField(name)) return *f;
+    throw EDatabaseError(QStringLiteral("字段 '%1' 不存在").arg(name));
+}
+
+void DataSet::CreateDataSet() {
+    BeginLoad();
+    EndLoad();
+}
+
+void DataSet::Close() {
+    if (m_state == DataSetState::Inactive) return;
+    m_state = DataSetState::Inactive;
+    m_modified = false;
+    m_rows.clear();
+    m_view.clear();
+    m_buffer.clear();
+    m_pos = 0;
+    m_eof = m_bof = true;
+    NotifyReset();
+    Q_EMIT stateChanged();
+}
+
+void DataSet::BeginLoad() {
+    Close();
+    m_layout = std::make_unique<Layout>(m_fields);
+    m_hasCalcFields = std::any_of(m_fields.begin(), m_fields.end(),
+                                  [](const auto& f) { return f->Calculated(); });
+    m_state = DataSetState::Browse;
+}
+
+void DataSet::LoadRow(std::vector<QVariant>& values) {
+    for (size_t i = 0; i < m_fields.size(); ++i) values[i] = m_fields[i]->Normalize(values[i]);
+    CalcFields(values);
+    m_rows.push_back(m_layout->Encode(values));
+}
+
+void DataSet::EndLoad() {
+    // Fields made anew from a result are matched to the sort and filter texts again.
+    m_sortKeys = ParseSort(m_sortText);
+    if (m_filtered && !m_filter && !m_filterText.isEmpty()) SetFilter(m_filterText);
+    RebuildView();
+    m_pos = 0;
+    m_bof = true;
+    m_eof = m_view.empty();
+    NotifyReset();
+    Q_EMIT stateChanged();
+    Scrolled();
+}
+
+void DataSet::CheckActive() const {
+    if (!Active()) throw EDatabaseError(NotActiveText());
+}
+
+void DataSet::SetState(DataSetState state) {
+    m_state = state;
+    Q_EMIT stateChanged();
+}
+
+void DataSet::CheckBrowseMode() {
+    CheckActive();
+    if (!Editing()) return;
+    UpdateRecord();
+    if (m_modified) Post();
+    else Cancel();
+}
+
+void DataSet::SetRecNo(int recNo) {
+    CheckBrowseMode();
+    if (m_view.empty()) return;
+    MoveTo(std::clamp(recNo - 1, 0, RecordCount() - 1));
+    m_bof = m_eof = false;
+}
+
+void DataSet::First() {
+    CheckBrowseMode();
+    MoveTo(0);
+    m_bof = true;
+    m_eof = m_view.empty();
+}
+
+void DataSet::Last() {
+    CheckBrowseMode();
+    MoveTo(std::max(0, RecordCount() - 1));
+    m_eof = true;
+    m_bof = m_view.empty();
+}
+
+void DataSet::Next() {
+    CheckBrowseMode();
+    if (m_pos + 1 >= RecordCount()) {
+        m_eof = true;
+        return;
+    }
+    MoveTo(m_pos + 1);
+    m_bof = m_eof = false;
+}
+
+void DataSet::Prior() {
+    CheckBrowseMode();
+    if (m_pos == 0) {
+        m_bof = true;
+        return;
+    }
+    MoveTo(m_pos - 1);
+    m_bof = m_eof = false;
+}
+
+void DataSet::MoveTo(int pos) {
+    const bool moved = pos != m_pos;
+    m_pos = pos;
+    if (moved || !m_view.empty()) Scrolled();
+}
+
+void DataSet::Scrolled() {
+    if (Notifying()) Q_EMIT currentChanged(m_view.empty() ? -1 : m_pos);
+    else m_movedWhileDisabled = true;
+    if (AfterScroll) AfterScroll(*this);
+}
+
+bool DataSet::RowMatches(int viewRow, const std::vector<int>& fields, const QVariantList& values,
+                         int options) const {
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const Field& f = *m_fields[size_t(fields[i])];
+        const QVariant have = ValueAt(viewRow, fields[i]);
+        QVariant want;
+        try {
+            want = f.Normalize(values[qsizetype(i)]);
+        } catch (const EDatabaseError&) {
+            return false;
+        }
+        if (have.isValid() != want.isValid()) return false;
+        if (!have.isValid()) continue;
+        if (f.IsText()) {
+            const QString h = have.toString(), w = want.toString();
+            const auto cs = (options & loCaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+            const bool ok = (options & loPartialKey) ? h.startsWith(w, cs) : h.compare(w, cs) == 0;
+            if (!ok) return false;
+        } else if (have != want) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DataSet::Locate(const QString& fieldNames, const QVariantList& values, int options) {
+    CheckBrowseMode();
+    std::vector<int> fields;
+    for (const QString& name : fieldNames.split(u';', Qt::SkipEmptyParts))
+        fields.push_back(FieldByName(name.trimmed()).Index());
+    if (qsizetype(fields.size()) != values.size())
+        throw EDatabaseError(QStringLiteral("查找的字段与值的个数不一致: %1").arg(fieldNames));
+    for (int row = 0; row < RecordCount(); ++row) {
+        if (!RowMatches(row, fields, values, options)) continue;
+        MoveTo(row);
+        m_bof = m_eof = false;
+        return true;
+    }
+    return false;
+}
+
+DataSet::Bookmark DataSet::GetBookmark() const {
+    return m_view.empty() ? -1 : Bookmark(m_view[size_t(m_pos)]);
+}
+
+bool DataSet::BookmarkValid(Bookmark bookmark) const {
+    if (bookmark < 0 || bookmark >= Bookmark(m_rows.size()) || !m_rows[size_t(bookmark)])
+        return false;
+    return std::find(m_view.begin(), m_view.end(), quint32(bookmark)) != m_view.end();
+}
+
+void DataSet::GotoBookmark(Bookmark bookmark) {
+    CheckBrowseMode();
+    const auto it = std::find(m_view.begin(), m_view.end(), quint32(bookmark));
+    if (bookmark < 0 || it == m_view.end())
+        throw EDatabaseError(QStringLiteral("书签指向的记录不存在"));
+    MoveTo(int(it - m_view.begin()));
+    m_bof = m_eof = false;
+}
+
+void DataSet::StartInsert(int pos) {
+    CheckBrowseMode();
+    m_buffer.assign(m_fields.size(), QVariant());
+    if (Notifying()) Q_EMIT rowAboutToBeInserted(pos);
+    m_rows.emplace_back();
+    m_view.insert(m_view.begin() + pos, quint32(m_rows.size() - 1));
+    m_pos = pos;
+    m_bof = m_eof = false;
+    m_state = DataSetState::Insert;
+    if (OnNewRecord) OnNewRecord(*this);
+    m_modified = false;
+    if (Notifying()) Q_EMIT rowInserted(pos);
+    else m_changedWhileDisabled = true;
+    Q_EMIT stateChanged();
+    Scrolled();
+    if (AfterInsert) AfterInsert(*this);
+}
+
+void DataSet::Append() {
+    CheckActive();
+    StartInsert(RecordCount());
+}
+
+void DataSet::Insert() {
+    CheckActive();
+    StartInsert(m_view.empty() ? 0 : m_pos);
+}
+
+void DataSet::Edit() {
+    CheckActive();
+    if (Editing()) return;
+    if (m_view.empty()) {
+        Append();
+        return;
+    }
+    m_buffer.resize(m_fields.size());
+    for (int i = 0; i < FieldCount(); ++i) m_buffer[size_t(i)] = ValueAt(m_pos, i);
+    m_modified = false;
+    SetState(DataSetState::Edit);
+}
+
+void DataSet::UpdateRecord() {
+    if (Editing()) Q_EMIT updateRecordRequested();
+}
+
+void DataSet::Post() {
+    CheckActive();
+    if (!Editing()) return;
+    UpdateRecord();
+    if (BeforePost) BeforePost(*this);
+    CalcFields(m_buffer);
+    const Bookmark stored = m_view[size_t(m_pos)];
+    m_rows[size_t(stored)] = m_layout->Encode(m_buffer);
+    m_buffer.clear();
+    m_modified = false;
+    SetState(DataSetState::Browse);
+    if (m_filtered && !PassesFilter(stored)) RemoveViewRow(m_pos);
+    else NotifyRow(m_pos);
+    if (AfterPost) AfterPost(*this);
+}
+
+void DataSet::Cancel() {
+    if (!Editing()) return;
+    const bool inserting = m_state == DataSetState::Insert;
+    m_buffer.clear();
+    m_modified = false;
+    SetState(DataSetState::Browse);
+    if (inserting) RemoveViewRow(m_pos);
+    else NotifyRow(m_pos);
+}
+
+void DataSet::Delete() {
+    CheckActive();
+    if (m_state == DataSetState::Insert) {
+        Cancel();
+        return;
+    }
+    if (m_state == DataSetState::Edit) Cancel();
+    if (m_view.empty()) return;
+    if (BeforeDelete) BeforeDelete(*this);
+    m_rows[m_view[size_t(m_pos)]].reset();
+    RemoveViewRow(m_pos);
+}
+
+void DataSet::RemoveViewRow(int pos) {
+    if (Notifying()) Q_EMIT rowAboutToBeRemoved(pos);
+    m_view.erase(m_view.begin() + pos);
+    if (Notifying()) Q_EMIT rowRemoved(pos);
+    else m_changedWhileDisabled = true;
+    m_pos = std::clamp(pos, 0, std::max(0, RecordCount() - 1));
+    m_eof = m_view.empty();
+    m_bof = m_view.empty();
+    Scrolled();
+}
+
+void DataSet::DisableControls() {
+    ++m_disableCount;
+}
+
+void DataSet::EnableControls() {
+    if (m_disableCount == 0 || --m_disableCount > 0) return;
+    if (m_changedWhileDisabled) NotifyReset();
+    else if (m_movedWhileDisabled) Q_EMIT currentChanged(m_view.empty() ? -1 : m_pos);
+    m_changedWhileDisabled = m_movedWhileDisabled = false;
+}
+
+void DataSet::NotifyReset() {
+    if (!Notifying()) {
+        m_changedWhileDisabled = true;
+        return;
+    }
+    Q_EMIT reset();
+    Q_EMIT currentChanged(m_view.empty() ? -1 : m_pos);
+}
+
+void DataSet::NotifyRow(int row) {
+    if (Notifying()) Q_EMIT rowChanged(row);
+    else m_changedWhileDisabled = true;
+}
+
+void DataSet::CalcFields(std::vector<QVariant>& values) {
+    if (!m_hasCalcFields || !OnCalcFields) return;
+    m_calcRow = &values;
+    m_calcSavedState = m_state;
+    m_state = DataSetState::Calc;
+    try {
+        OnCalcFields(*this);
+    } catch (...) {
+        m_state = m_calcSavedState;
+        m_calcRow = nullptr;
+        throw;
+    }
+    m_state = m_calcSavedState;
+    m_calcRow = nullptr;
+}
+
+QVariant DataSet::ValueAt(int row, int field) const {
+    if (row == m_pos && Editing()) return m_buffer[size_t(field)];
+    if (row < 0 || row >= RecordCount()) return {};
+    return m_layout->Decode(m_rows[m_view[size_t(row)]].get(), field);
+}
+
+bool DataSet::SetValueAt(int row, int field, const QVariant& value) {
+    SetRecNo(row + 1);
+    Edit();
+    try {
+        Fields(field).SetValue(value);
+        Post();
+    } catch (...) {
+        Cancel();
+        throw;
+    }
+    return true;
+}
+
+QVariant DataSet::StoredValue(Bookmark storedRow, int field) const {
+    return m_layout->Decode(m_rows[size_t(storedRow)].get(), field);
+}
+
+QVariant DataSet::CurrentValue(int field) const {
+    if (m_state == DataSetState::Calc) return (*m_calcRow)[size_t(field)];
+    CheckActive();
+    if (Editing()) return m_buffer[size_t(field)];
+    return ValueAt(m_pos, field);
+}
+
+void DataSet::SetCurrentValue(int field, const QVariant& value) {
+    if (m_state == DataSetState::Calc) {
+        (*m_calcRow)[size_t(field)] = value;
+        return;
+    }
+    CheckActive();
+    if (!Editing())
+        throw EDatabaseError(QStringLiteral("数据集不在编辑状态,不能修改字段 %1")
+                                 .arg(m_fields[size_t(field)]->FieldName()));
+    m_buffer[size_t(field)] = value;
+    m_modified = true;
+    NotifyRow(m_pos);
+}
+
+std::vector<DataSet::SortKey> DataSet::ParseSort(const QString& sortText) const {
+    std::vector<SortKey> keys;
+    const auto bad = [&] { return EDatabaseError(QStringLiteral("排序文本不正确: %1").arg(sortText)); };
+    for (const QString& part : sortText.split(u',', Qt::SkipEmptyParts)) {
+        const QStringList words = part.simplified().split(u' ', Qt::SkipEmptyParts);
+        if (words.isEmpty() || words.size() > 2) throw bad();
+        const QString dir = words.value(1).toUpper();
+        if (!dir.isEmpty() && dir != u"ASC" && dir != u"DESC") throw bad();
+        QString name = words[0];
+        if (name.startsWith(u'[') && name.endsWith(u']')) name = name.mid(1, name.size() - 2);
+        Field* f = FindField(name);
+        if (!f) throw EDatabaseError(QStringLiteral("排序字段 '%1' 不存在: %2").arg(name, sortText));
+        keys.push_back({f->Index(), dir == u"DESC"});
+    }
+    return keys;
+}
+
+void DataSet::SetSort(const QString& sortText) {
+    std::vector<SortKey> keys = m_fields.empty() ? std::vector<SortKey>() : ParseSort(sortText);
+    m_sortText = sortText;
+    m_sortKeys = std::move(keys);
+    if (!Active()) return;
+    CheckBrowseMode();
+    RebuildView();
+    MoveTo(0);
+    m_bof = true;
+    m_eof = m_view.empty();
+    NotifyReset();
+}
+
+void DataSet::SetFilter(const QString& filterText) {
+    std::unique_ptr<FilterExpression> filter;
+    if (!m_fields.empty()) {
+        std::vector<FilterField> fields;
+        for (const auto& f : m_fields) fields.push_back({f->FieldName(), f->Kind()});
+        filter = std::make_unique<FilterExpression>(filterText, fields);
+    }
+    m_filterText = filterText;
+    m_filter = std::move(filter);
+    if (m_filtered) SetFiltered(true);
+}
+
+void DataSet::SetFiltered(bool filtered) {
+    if (filtered && !m_filter && !m_filterText.isEmpty()) SetFilter(m_filterText);
+    m_filtered = filtered;
+    if (!Active()) return;
+    CheckBrowseMode();
+    const Bookmark current = GetBookmark();
+    RebuildView();
+    const auto it = std::find(m_view.begin(), m_view.end(), quint32(std::max<Bookmark>(current, 0)));
+    m_pos = it == m_view.end() ? 0 : int(it - m_view.begin());
+    m_bof = m_pos == 0;
+    m_eof = m_view.empty();
+    NotifyReset();
+    if (AfterScroll) AfterScroll(*this);
+}
+
+bool DataSet::PassesFilter(Bookmark storedRow) const {
+    if (!m_filter) return true;
+    return m_filter->Matches([&](int field) { return StoredValue(storedRow, field); });
+}
+
+void DataSet::RebuildView() {
+    m_view.clear();
+    m_view.reserve(m_rows.size());
+    const bool filtering = m_filtered && m_filter;
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i] && (!filtering || PassesFilter(Bookmark(i)))) m_view.push_back(quint32(i));
+    SortView();
+}
+
+void DataSet::SortView() {
+    if (m_sortKeys.empty() || m_view.size() < 2) return;
+    // Keys are read once per row; comparing decoded values would decode each row log n times.
+    QCollator collator{QLocale(QLocale::Chinese, QLocale::China)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const size_t n = m_view.size();
+    struct Column {
+        std::vector<QCollatorSortKey> texts;
+        std::vector<double> numbers;
+        std::vector<bool> nulls;
+    };
+    std::vector<Column> columns(m_sortKeys.size());
+    for (size_t k = 0; k < m_sortKeys.size(); ++k) {
+        const int field = m_sortKeys[k].field;
+        const bool text = m_fields[size_t(field)]->IsText();
+        Column& c = columns[k];
+        c.nulls.resize(n);
+        if (!text) c.numbers.resize(n);
+        for (size_t i = 0; i < n; ++i) {
+            const QVariant v = StoredValue(m_view[i], field);
+            c.nulls[i] = !v.isValid();
+            if (text) c.texts.push_back(collator.sortKey(v.toString()));
+            else if (v.typeId() == QMetaType::QDateTime) c.numbers[i] = double(PackDateTime(v.toDateTime()));
+            else c.numbers[i] = v.toDouble();
+        }
+    }
+    std::vector<quint32> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](quint32 a, quint32 b) {
+        for (size_t k = 0; k < columns.size(); ++k) {
+            const Column& c = columns[k];
+            int cmp;
+            if (c.nulls[a] || c.nulls[b]) cmp = int(c.nulls[b]) - int(c.nulls[a]);
+            else if (!c.texts.empty()) cmp = c.texts[a].compare(c.texts[b]);
+            else cmp = c.numbers[a] < c.numbers[b] ? -1 : c.numbers[a] > c.numbers[b] ? 1 : 0;
+            if (cmp != 0) return m_sortKeys[k].descending ? cmp > 0 : cmp < 0;
+        }
+        return false;
+    });
+    std::vector<quint32> view(n);
+    for (size_t i = 0; i < n; ++i) view[i] = m_view[order[i]];
+    m_view = std::move(view);
+}

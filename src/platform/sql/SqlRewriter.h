@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+enum class SqlFlavor { SQLite, PostgreSQL };
+
+struct AdaptedSql {
+    // What is sent to the engine, every parameter marker replaced by '?'.
+    QString text;
+    // Parameter names in order of occurrence (a name used twice appears twice).
+    QStringList parameters;
+};
+
+// Rewrites the SQL the program writes (Jet/SQL Server style) into what the engine accepts.
+// Parameters are listed in the order of the '?' markers in the result, which is the order of
+// the input except where a DateDiff rewritten for PostgreSQL repeats or swaps its arguments.
+AdaptedSql AdaptSql(const QString& sql, SqlFlavor flavor);
