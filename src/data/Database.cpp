@@ -130,8 +130,10 @@ QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
     query.setForwardOnly(true);
     query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     bool ok;
-    if (values.isEmpty()) {
-        ok = query.exec(adapted.text);
+    const QString literal = values.isEmpty() ? adapted.text
+                                             : m_engine->WithLiterals(adapted, values, *m_db.driver());
+    if (!literal.isEmpty()) {
+        ok = query.exec(literal);
     } else {
         ok = query.prepare(adapted.text);
         for (const QVariant& v : values) query.addBindValue(m_engine->BindValue(v));
@@ -252,12 +254,6 @@ void TransactionGuard::Commit() {
     m_db.CommitTrans();
 }
 
-TDatabase& DB = []() -> TDatabase& {
-    static TDatabase db;
-    return db;
-}();
-
-TRecordSet& ScratchSet = []() -> TRecordSet& {
-    static TRecordSet set;
-    return set;
-}();
+// Both live until the process ends; destroying them after Qt's own globals would crash.
+TDatabase& DB = *new TDatabase;
+TRecordSet& ScratchSet = *new TRecordSet(DB);

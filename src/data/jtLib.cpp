@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include <utility>
+
 namespace {
 
 MessageHook& Hook() {
@@ -21,8 +23,8 @@ int ScrambleMask(qsizetype position) {
 
 } // namespace
 
-void SetMessageHook(MessageHook hook) {
-    Hook() = std::move(hook);
+MessageHook SetMessageHook(MessageHook hook) {
+    return std::exchange(Hook(), std::move(hook));
 }
 
 QString ApplicationTitle() {

@@ -16,8 +16,9 @@ struct MessageRequest {
 };
 using MessageHook = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
 
-// Tests (and nothing else) replace the modal boxes; an empty hook restores them.
-void SetMessageHook(MessageHook hook);
+// Tests (and nothing else) replace the modal boxes; an empty hook restores them. Returns the
+// hook that was in place.
+MessageHook SetMessageHook(MessageHook hook);
 QMessageBox::StandardButton ShowMessage(const QString& text, QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons);
 QString ApplicationTitle();

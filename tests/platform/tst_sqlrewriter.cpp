@@ -97,7 +97,9 @@ void tst_SqlRewriter::adapt_data() {
         u"select * from t where Name ilike ? and Code NOT ilike 'a%'"_s, {u"N"_s});
     row("left and len", sqlite,
         u"select count(code) from department where code<=left(a.code,len(a.code)-2)"_s,
-        u"select count(code) from department where code<=left(a.code,len(a.code)-2)"_s);
+        u"select count(code) from department where code<=\"left\"(a.code,len(a.code)-2)"_s);
+    both("left join is not a call", u"select * from a left join b on a.Id=b.Id"_s,
+         u"select * from a left join b on a.Id=b.Id"_s);
     row("left and len", pg,
         u"select count(code) from department where code<=left(a.code,len(a.code)-2)"_s,
         u"select count(code) from department where code<=left(a.code,length(a.code)-2)"_s);
@@ -151,6 +153,8 @@ void tst_SqlRewriter::adapt() {
     const AdaptedSql adapted = AdaptSql(input, flavor);
     QCOMPARE(adapted.text, expected);
     QCOMPARE(adapted.parameters, parameters);
+    QCOMPARE(adapted.markers.size(), parameters.size());
+    for (const qsizetype at : adapted.markers) QCOMPARE(adapted.text.at(at), u'?');
 }
 
 QTEST_GUILESS_MAIN(tst_SqlRewriter)

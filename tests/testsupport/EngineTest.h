@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageRecorder.h"
 #include "TestDatabase.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ inline TestEngine CurrentTestEngine() {
             std::printf("SKIP: %s\n", qPrintable(why));                                        \
             return 77;                                                                         \
         }                                                                                      \
+        RefuseUnexpectedMessages();                                                            \
         TestClass test(engine);                                                                \
         return QTest::qExec(&test, argc, argv);                                                \
     }

@@ -5,6 +5,10 @@
 #include <QList>
 #include <QStringList>
 
+// Installed by every test: a message box nobody answers fails the running test instead of
+// waiting for a click.
+void RefuseUnexpectedMessages();
+
 // Answers every message box without showing it and keeps what was asked.
 class MessageRecorder {
 public:
@@ -20,4 +24,5 @@ public:
 private:
     QMessageBox::StandardButton m_answer;
     QList<MessageRequest> m_requests;
+    MessageHook m_previous;
 };

@@ -1,7 +1,9 @@
 #include "PostgresEngine.h"
 
 #include <QDateTime>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 
 bool PostgresEngine::Open(QSqlDatabase& db, const QString& connectionString, QString* error) const {
@@ -45,4 +47,16 @@ QVariant PostgresEngine::BindValue(const QVariant& value) const {
 
 bool PostgresEngine::IsDuplicateKey(const QSqlError& error) const {
     return error.nativeErrorCode() == u"23505";
+}
+
+QString PostgresEngine::WithLiterals(const AdaptedSql& sql, const QVariantList& values,
+                                     const QSqlDriver& driver) const {
+    QString text = sql.text;
+    for (qsizetype i = sql.markers.size() - 1; i >= 0; --i) {
+        const QVariant value = BindValue(values.value(i));
+        QSqlField field(QString(), value.metaType());
+        field.setValue(value);
+        text.replace(sql.markers[i], 1, driver.formatValue(field));
+    }
+    return text;
 }

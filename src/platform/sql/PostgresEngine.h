@@ -11,4 +11,7 @@ public:
     bool Open(QSqlDatabase& db, const QString& connectionString, QString* error) const override;
     QVariant BindValue(const QVariant& value) const override;
     bool IsDuplicateKey(const QSqlError& error) const override;
+    // One round trip instead of PREPARE, EXECUTE and DEALLOCATE; the driver escapes each value.
+    QString WithLiterals(const AdaptedSql& sql, const QVariantList& values,
+                         const QSqlDriver& driver) const override;
 };

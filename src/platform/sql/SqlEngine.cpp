@@ -38,6 +38,10 @@ FieldKind SqlEngine::ColumnKind(const QSqlQuery& query, int column, int* size) c
     }
 }
 
+QString SqlEngine::WithLiterals(const AdaptedSql&, const QVariantList&, const QSqlDriver&) const {
+    return {};
+}
+
 QString SqlEngine::ConnectionValue(const QString& connectionString, const QString& key) {
     for (const QString& pair : connectionString.split(u';')) {
         const qsizetype eq = pair.indexOf(u'=');

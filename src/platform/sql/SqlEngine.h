@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QSqlDriver;
 class QSqlError;
 class QSqlQuery;
 class QSqlField;
@@ -33,6 +34,10 @@ public:
     virtual FieldKind ColumnKind(const QSqlQuery& query, int column, int* size) const;
 
     AdaptedSql Adapt(const QString& sql) const { return AdaptSql(sql, Flavor()); }
+    // Engines that take values as literals return the statement with every marker replaced by
+    // the driver's escaped literal; the others return an empty text and values are bound.
+    virtual QString WithLiterals(const AdaptedSql& sql, const QVariantList& values,
+                                 const QSqlDriver& driver) const;
 
     // The value of a "Key=Value;" pair, keys compared case-insensitively.
     static QString ConnectionValue(const QString& connectionString, const QString& key);

@@ -229,6 +229,7 @@ void Rewriter::Level(qsizetype i, qsizetype end, AdaptedSql& out) const {
             out.text.append(text(i));
             continue;
         case Tok::Param:
+            out.markers.append(out.text.size());
             out.text.append(u'?');
             out.parameters.append(text(i).sliced(1).toString());
             break;
@@ -346,6 +347,11 @@ qsizetype Rewriter::word(qsizetype i, qsizetype end, AdaptedSql& out, QStringVie
             }
             return i;
         }
+        // SQLite reads left as the keyword of "left join"; quoted, it names the function.
+        if (paren >= 0 && !m_pg && isWord(i, u"left")) {
+            out.text.append(u"\"left\"");
+            return i;
+        }
         if (paren >= 0 && m_pg) {
             // An unbalanced '(' has no partner (-1): only the name may change then.
             const qsizetype close = m_tokens[paren].match;
@@ -405,6 +411,7 @@ qsizetype Rewriter::dateDiff(qsizetype open, qsizetype close, AdaptedSql& out) c
     const AdaptedSql& from = args[1];
     const AdaptedSql& to = args[2];
     const auto put = [&out](const AdaptedSql& arg) {
+        for (const qsizetype m : arg.markers) out.markers.append(out.text.size() + m);
         out.text.append(arg.text);
         out.parameters.append(arg.parameters);
     };

@@ -10,6 +10,8 @@ struct AdaptedSql {
     QString text;
     // Parameter names in order of occurrence (a name used twice appears twice).
     QStringList parameters;
+    // Position in text of each parameter's '?', in the same order.
+    QList<qsizetype> markers;
 };
 
 // Rewrites the SQL the program writes (Jet/SQL Server style) into what the engine accepts.

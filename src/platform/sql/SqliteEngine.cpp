@@ -150,8 +150,10 @@ QVariant SqliteEngine::BindValue(const QVariant& value) const {
 }
 
 bool SqliteEngine::IsDuplicateKey(const QSqlError& error) const {
-    return error.nativeErrorCode() == u"19" &&
-           (error.databaseText().contains(u"UNIQUE") || error.databaseText().contains(u"PRIMARY"));
+    // SQLITE_CONSTRAINT_PRIMARYKEY and SQLITE_CONSTRAINT_UNIQUE, or the plain constraint code.
+    const QString code = error.nativeErrorCode();
+    if (code == u"1555" || code == u"2067") return true;
+    return code == u"19" && error.databaseText().contains(u"UNIQUE constraint failed");
 }
 
 FieldKind SqliteEngine::ColumnKind(const QSqlQuery& query, int column, int* size) const {
