@@ -62,7 +62,6 @@ TestDatabase::TestDatabase(TestEngine engine, TDatabase& db) : m_engine(engine),
     } else {
         static int serial = 0;
         m_databaseName = QStringLiteral("lanyue_t_%1_%2").arg(QCoreApplication::applicationPid()).arg(++serial);
-        Administer(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(m_databaseName));
         Administer(QStringLiteral("CREATE DATABASE %1").arg(m_databaseName));
         m_connectionString = WithCatalog(ServerConnectionString(), m_databaseName);
     }

@@ -5,6 +5,7 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <cstring>
@@ -12,76 +13,120 @@
 
 namespace {
 
-constexpr qint64 kMsecsPerDay = 86400000;
-
-qint64 PackDateTime(const QDateTime& dt) {
-    return dt.date().toJulianDay() * kMsecsPerDay + dt.time().msecsSinceStartOfDay();
-}
-
-QDateTime UnpackDateTime(qint64 packed) {
-    const qint64 day = packed >= 0 ? packed / kMsecsPerDay : (packed - kMsecsPerDay + 1) / kMsecsPerDay;
-    return QDateTime(QDate::fromJulianDay(day), QTime::fromMSecsSinceStartOfDay(int(packed - day * kMsecsPerDay)));
-}
-
 QString NotActiveText() {
     return QStringLiteral("数据集没有打开,无法进行此操作");
+}
+
+bool IsEmptyValue(const QVariant& v) {
+    if (!v.isValid() || v.isNull()) return true;
+    if (v.typeId() == QMetaType::QString) return static_cast<const QString*>(v.constData())->isEmpty();
+    if (v.typeId() == QMetaType::QByteArray)
+        return static_cast<const QByteArray*>(v.constData())->isEmpty();
+    return false;
 }
 
 } // namespace
 
 // A stored row is one block: a null bitmap, one 8-byte slot per field (the number itself, or
 // offset and length of the text or bytes kept after the slots), then the UTF-8 text.
+// Encoding takes values as the driver returns them or as the fields normalise them.
 struct DataSet::Layout {
+    const std::vector<std::unique_ptr<Field>>& fields;
     std::vector<FieldKind> kinds;
     size_t nullBytes = 0;
     size_t slots = 0;
 
-    explicit Layout(const std::vector<std::unique_ptr<Field>>& fields) {
-        for (const auto& f : fields) kinds.push_back(f->Kind());
+    explicit Layout(const std::vector<std::unique_ptr<Field>>& all) : fields(all) {
+        for (const auto& f : all) kinds.push_back(f->Kind());
         nullBytes = (kinds.size() + 7) / 8;
         slots = (nullBytes + 7) & ~size_t(7);
     }
 
-    static bool IsVariable(FieldKind kind) {
-        return kind == FieldKind::String || kind == FieldKind::Memo || kind == FieldKind::Blob;
+    std::unique_ptr<char[]> Encode(const std::vector<QVariant>& values) const {
+        thread_local std::vector<char> buffer;
+        thread_local QStringEncoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const size_t fixed = slots + 8 * kinds.size();
+        size_t bound = fixed;
+        for (size_t i = 0; i < kinds.size(); ++i) bound += VariableBound(i, values[i]);
+        if (buffer.size() < bound) buffer.resize(bound);
+        char* block = buffer.data();
+        std::memset(block, 0, slots);
+        size_t tail = fixed;
+        for (size_t i = 0; i < kinds.size(); ++i) {
+            char* slot = block + slots + 8 * i;
+            if (!EncodeCell(i, values[i], block, slot, &tail, utf8))
+                block[i / 8] = char(block[i / 8] | (1 << (i % 8)));
+        }
+        auto row = std::make_unique<char[]>(tail);
+        std::memcpy(row.get(), block, tail);
+        return row;
     }
 
-    std::unique_ptr<char[]> Encode(const std::vector<QVariant>& values) const {
-        thread_local std::vector<QByteArray> texts;
-        texts.resize(kinds.size());
-        size_t size = slots + 8 * kinds.size();
-        for (size_t i = 0; i < kinds.size(); ++i) {
-            if (!IsVariable(kinds[i]) || !values[i].isValid()) continue;
-            texts[i] = kinds[i] == FieldKind::Blob ? values[i].toByteArray()
-                                                   : values[i].toString().toUtf8();
-            size += size_t(texts[i].size());
-        }
-        auto block = std::make_unique<char[]>(size);
-        std::memset(block.get(), 0, slots);
-        size_t tail = slots + 8 * kinds.size();
-        for (size_t i = 0; i < kinds.size(); ++i) {
-            const QVariant& v = values[i];
-            char* slot = block.get() + slots + 8 * i;
-            if (!v.isValid()) {
-                block[i / 8] = char(block[i / 8] | (1 << (i % 8)));
-                continue;
-            }
-            switch (kinds[i]) {
-            case FieldKind::Integer: Put(slot, v.toLongLong()); break;
-            case FieldKind::Float: Put(slot, v.toDouble()); break;
-            case FieldKind::Boolean: Put(slot, qint64(v.toBool())); break;
-            case FieldKind::DateTime: Put(slot, PackDateTime(v.toDateTime())); break;
-            default: {
-                const QByteArray& t = texts[i];
-                Put(slot, quint32(tail));
-                Put(slot + 4, quint32(t.size()));
-                std::memcpy(block.get() + tail, t.constData(), size_t(t.size()));
-                tail += size_t(t.size());
-                texts[i].clear();
-            }
+    size_t VariableBound(size_t i, const QVariant& v) const {
+        if (kinds[i] != FieldKind::String && kinds[i] != FieldKind::Memo && kinds[i] != FieldKind::Blob)
+            return 0;
+        if (v.typeId() == QMetaType::QString)
+            return 3 * size_t(static_cast<const QString*>(v.constData())->size());
+        if (v.typeId() == QMetaType::QByteArray)
+            return size_t(static_cast<const QByteArray*>(v.constData())->size());
+        return 3 * size_t(fields[i]->Normalize(v).toString().size() + 1) +
+               size_t(v.toByteArray().size());
+    }
+
+    // Writes one cell; false when it is null.
+    bool EncodeCell(size_t i, const QVariant& raw, char* block, char* slot, size_t* tail,
+                    QStringEncoder& utf8) const {
+        if (IsEmptyValue(raw)) return false;
+        const FieldKind kind = kinds[i];
+        const int type = raw.typeId();
+        if ((kind == FieldKind::String || kind == FieldKind::Memo) && type == QMetaType::QString)
+            return PutText(*static_cast<const QString*>(raw.constData()), block, slot, tail, utf8);
+        if (kind == FieldKind::DateTime && type == QMetaType::QString) {
+            qint64 packed = 0;
+            if (Field::PackText(*static_cast<const QString*>(raw.constData()), &packed)) {
+                Put(slot, packed);
+                return true;
             }
         }
-        return block;
+        if (kind == FieldKind::DateTime && type == QMetaType::QDateTime) {
+            Put(slot, Field::PackDateTime(*static_cast<const QDateTime*>(raw.constData())));
+            return true;
+        }
+        if (kind == FieldKind::Integer && (type == QMetaType::Int || type == QMetaType::LongLong)) {
+            Put(slot, raw.toLongLong());
+            return true;
+        }
+        if (kind == FieldKind::Float && type == QMetaType::Double) {
+            Put(slot, raw.toDouble());
+            return true;
+        }
+        const QVariant v = fields[i]->Normalize(raw);
+        if (!v.isValid()) return false;
+        switch (kind) {
+        case FieldKind::Integer: Put(slot, v.toLongLong()); return true;
+        case FieldKind::Float: Put(slot, v.toDouble()); return true;
+        case FieldKind::Boolean: Put(slot, qint64(v.toBool())); return true;
+        case FieldKind::DateTime: Put(slot, Field::PackDateTime(v.toDateTime())); return true;
+        case FieldKind::Blob: {
+            const QByteArray bytes = v.toByteArray();
+            Put(slot, quint32(*tail));
+            Put(slot + 4, quint32(bytes.size()));
+            std::memcpy(block + *tail, bytes.constData(), size_t(bytes.size()));
+            *tail += size_t(bytes.size());
+            return true;
+        }
+        default: return PutText(v.toString(), block, slot, tail, utf8);
+        }
+    }
+
+    static bool PutText(const QString& text, char* block, char* slot, size_t* tail,
+                        QStringEncoder& utf8) {
+        char* end = utf8.appendToBuffer(block + *tail, text);
+        const size_t length = size_t(end - (block + *tail));
+        Put(slot, quint32(*tail));
+        Put(slot + 4, quint32(length));
+        *tail += length;
+        return true;
     }
 
     QVariant Decode(const char* block, int field) const {
@@ -91,12 +136,23 @@ struct DataSet::Layout {
         case FieldKind::Integer: return Get<qint64>(slot);
         case FieldKind::Float: return Get<double>(slot);
         case FieldKind::Boolean: return Get<qint64>(slot) != 0;
-        case FieldKind::DateTime: return UnpackDateTime(Get<qint64>(slot));
+        case FieldKind::DateTime: return Field::UnpackDateTime(Get<qint64>(slot));
         case FieldKind::Blob:
             return QByteArray(block + Get<quint32>(slot), qsizetype(Get<quint32>(slot + 4)));
         default:
             return QString::fromUtf8(block + Get<quint32>(slot), qsizetype(Get<quint32>(slot + 4)));
         }
+    }
+
+    // The value as a number for ordering (dates by their packed form); false when null.
+    bool SortNumber(const char* block, int field, double* number) const {
+        if (!block || (block[field / 8] & (1 << (field % 8)))) return false;
+        const char* slot = block + slots + 8 * size_t(field);
+        switch (kinds[size_t(field)]) {
+        case FieldKind::Float: *number = Get<double>(slot); break;
+        default: *number = double(Get<qint64>(slot)); break;
+        }
+        return true;
     }
 
     template <typename T> static void Put(char* to, T value) { std::memcpy(to, &value, sizeof value); }
@@ -171,8 +227,11 @@ void DataSet::BeginLoad() {
 }
 
 void DataSet::LoadRow(std::vector<QVariant>& values) {
-    for (size_t i = 0; i < m_fields.size(); ++i) values[i] = m_fields[i]->Normalize(values[i]);
-    CalcFields(values);
+    if (m_hasCalcFields && OnCalcFields) {
+        // Calculations read typed values; plain rows are encoded straight from the driver's.
+        for (size_t i = 0; i < m_fields.size(); ++i) values[i] = m_fields[i]->Normalize(values[i]);
+        CalcFields(values);
+    }
     m_rows.push_back(m_layout->Encode(values));
 }
 
@@ -589,11 +648,13 @@ void DataSet::SortView() {
         c.nulls.resize(n);
         if (!text) c.numbers.resize(n);
         for (size_t i = 0; i < n; ++i) {
-            const QVariant v = StoredValue(m_view[i], field);
-            c.nulls[i] = !v.isValid();
-            if (text) c.texts.push_back(collator.sortKey(v.toString()));
-            else if (v.typeId() == QMetaType::QDateTime) c.numbers[i] = double(PackDateTime(v.toDateTime()));
-            else c.numbers[i] = v.toDouble();
+            if (text) {
+                const QVariant v = StoredValue(m_view[i], field);
+                c.nulls[i] = !v.isValid();
+                c.texts.push_back(collator.sortKey(v.toString()));
+            } else {
+                c.nulls[i] = !m_layout->SortNumber(m_rows[m_view[i]].get(), field, &c.numbers[i]);
+            }
         }
     }
     std::vector<quint32> order(n);

@@ -62,6 +62,10 @@ public:
 
     static QString ToText(const QVariant& stored);
     static QDateTime ParseDateTime(QStringView text);
+    // Date-times are stored as a naive count of milliseconds from the Julian epoch.
+    static qint64 PackDateTime(const QDateTime& value);
+    static QDateTime UnpackDateTime(qint64 packed);
+    static bool PackText(QStringView text, qint64* packed);
 
 private:
     DataSet& m_owner;
