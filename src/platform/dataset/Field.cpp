@@ -67,82 +67,64 @@ QString Field::AsString() const {
 }
 
 int Field::AsInteger() const {
-    const QVariant v = Value();
-    if (!v.isValid()) return 0;
-    if (v.typeId() == QMetaType::Double) return int(qRound64(v.toDouble()));
-    if (v.typeId() == QMetaType::QString) {
-        bool ok = false;
-        const int n = v.toString().trimmed().toInt(&ok);
-        if (!ok) throw EDatabaseError(QStringLiteral("'%1' 不是有效的整数").arg(v.toString()));
-        return n;
-    }
-    return int(v.toLongLong());
+    return int(Convert(FieldKind::Integer, Value()).toLongLong());
 }
 
 double Field::AsFloat() const {
-    const QVariant v = Value();
-    if (!v.isValid()) return 0;
-    if (v.typeId() == QMetaType::QString) {
-        bool ok = false;
-        const double d = v.toString().trimmed().toDouble(&ok);
-        if (!ok) throw EDatabaseError(QStringLiteral("'%1' 不是有效的数值").arg(v.toString()));
-        return d;
-    }
-    return v.toDouble();
+    return Convert(FieldKind::Float, Value()).toDouble();
 }
 
 bool Field::AsBoolean() const {
-    const QVariant v = Value();
-    if (!v.isValid()) return false;
-    if (v.typeId() == QMetaType::QString) {
-        const QString s = v.toString().trimmed();
-        return s.compare(u"true", Qt::CaseInsensitive) == 0 || (s.toInt() != 0);
-    }
-    return v.toBool();
+    return Convert(FieldKind::Boolean, Value()).toBool();
 }
 
 QDateTime Field::AsDateTime() const {
-    const QVariant v = Value();
-    if (v.typeId() == QMetaType::QString) return ParseDateTime(v.toString());
-    return v.toDateTime();
+    return Convert(FieldKind::DateTime, Value()).toDateTime();
 }
 
 QByteArray Field::AsBytes() const {
-    const QVariant v = Value();
-    return v.typeId() == QMetaType::QString ? v.toString().toUtf8() : v.toByteArray();
+    return Convert(FieldKind::Blob, Value()).toByteArray();
 }
 
 QVariant Field::Normalize(const QVariant& value) const {
+    return Convert(m_kind, value);
+}
+
+namespace {
+
+// Typed text such as " 12 " is a number; anything else is refused with the field's message.
+QVariant ParseNumber(const QString& text, bool integer) {
+    const QString s = text.trimmed();
+    if (s.isEmpty()) return {};
+    bool ok = false;
+    const QVariant n = integer ? QVariant(s.toLongLong(&ok)) : QVariant(s.toDouble(&ok));
+    if (!ok)
+        throw EDatabaseError((integer ? QStringLiteral("'%1' 不是有效的整数")
+                                      : QStringLiteral("'%1' 不是有效的数值")).arg(text));
+    return n;
+}
+
+} // namespace
+
+QVariant Field::Convert(FieldKind kind, const QVariant& value) {
     if (!value.isValid() || value.isNull()) return {};
-    switch (m_kind) {
+    const bool isText = value.typeId() == QMetaType::QString;
+    switch (kind) {
     case FieldKind::Integer:
-        if (value.typeId() == QMetaType::QString) {
-            bool ok = false;
-            const qint64 n = value.toString().trimmed().toLongLong(&ok);
-            if (value.toString().trimmed().isEmpty()) return {};
-            if (!ok) throw EDatabaseError(QStringLiteral("'%1' 不是有效的整数").arg(value.toString()));
-            return n;
-        }
+        if (isText) return ParseNumber(value.toString(), true);
         if (value.typeId() == QMetaType::Double) return qint64(qRound64(value.toDouble()));
         return value.toLongLong();
     case FieldKind::Float:
-        if (value.typeId() == QMetaType::QString) {
-            bool ok = false;
-            const double d = value.toString().trimmed().toDouble(&ok);
-            if (value.toString().trimmed().isEmpty()) return {};
-            if (!ok) throw EDatabaseError(QStringLiteral("'%1' 不是有效的数值").arg(value.toString()));
-            return d;
-        }
-        return value.toDouble();
+        return isText ? ParseNumber(value.toString(), false) : QVariant(value.toDouble());
     case FieldKind::Boolean:
-        if (value.typeId() == QMetaType::QString) {
+        if (isText) {
             const QString s = value.toString().trimmed();
             if (s.isEmpty()) return {};
             return s.compare(u"true", Qt::CaseInsensitive) == 0 || s.toInt() != 0;
         }
         return value.toBool();
     case FieldKind::DateTime: {
-        if (value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray) {
+        if (isText || value.typeId() == QMetaType::QByteArray) {
             const QString s = value.toString().trimmed();
             if (s.isEmpty()) return {};
             const QDateTime dt = ParseDateTime(s);

@@ -58,6 +58,7 @@ public:
 
     // Converts any incoming value to this field's stored type; an empty text is null.
     QVariant Normalize(const QVariant& value) const;
+    static QVariant Convert(FieldKind kind, const QVariant& value);
     QString FormatValue(const QVariant& stored) const;
 
     static QString ToText(const QVariant& stored);
