@@ -6,6 +6,8 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -72,6 +74,7 @@ private Q_SLOTS:
     void calculatedFields();
     void modelFollowsEdits();
     void dataSourceBindsEditors();
+    void dataSourceCombosAndMemos();
 };
 
 void tst_DataSet::storesEveryKindCompactly() {
@@ -387,6 +390,39 @@ void tst_DataSet::dataSourceBindsEditors() {
     ds.Post();
     QVERIFY(ds.FieldByName(QStringLiteral("BuyDate")).IsNull());
     QCOMPARE(ds.FieldByName(QStringLiteral("Flag")).AsBoolean(), false);
+}
+
+void tst_DataSet::dataSourceCombosAndMemos() {
+    DataSet ds;
+    Fill(ds);
+    DataSource source(ds);
+    QComboBox code;
+    code.addItems({QStringLiteral("SB001"), QStringLiteral("SB002"), QStringLiteral("XY001")});
+    QComboBox name;
+    name.setEditable(true);
+    QPlainTextEdit memo;
+    source.Bind(&code, ds.FieldByName(QStringLiteral("Code")));
+    source.Bind(&name, ds.FieldByName(QStringLiteral("Name")));
+    source.Bind(&memo, ds.FieldByName(QStringLiteral("Name")));
+    QCOMPARE(code.currentText(), QStringLiteral("SB001"));
+    QCOMPARE(name.currentText(), QStringLiteral("车床"));
+    QCOMPARE(memo.toPlainText(), QStringLiteral("车床"));
+    QCOMPARE(ds.State(), DataSetState::Browse);  // showing values is not editing
+
+    code.setCurrentIndex(2);
+    Q_EMIT code.activated(2);
+    memo.setPlainText(QStringLiteral("第一行\n第二行"));
+    source.CommitEdits();
+    QCOMPARE(ds.FieldByName(QStringLiteral("Code")).AsString(), QStringLiteral("XY001"));
+    QCOMPARE(ds.FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("第一行\n第二行"));
+    ds.Post();
+
+    ds.DisableControls();  // detached editors keep what they show until controls come back
+    ds.Next();
+    QCOMPARE(code.currentText(), QStringLiteral("XY001"));
+    ds.EnableControls();
+    QCOMPARE(code.currentText(), QStringLiteral("SB002"));
+    QCOMPARE(name.currentText(), QStringLiteral("O'Brien钻床"));
 }
 
 QTEST_MAIN(tst_DataSet)
