@@ -5,16 +5,19 @@
 #include <vector>
 
 namespace {
-const QString kDeleId = QStringLiteral("DeleId");
+// A function, not a global: application-wide sets are built during static initialisation.
+QString DeleIdName() {
+    return QStringLiteral("DeleId");
 }
+} // namespace
 
-TBatchEditSet::TBatchEditSet(const QString& table, const QString& keyField, TDatabase& db)
+TBatchEditSet::TBatchEditSet(const QString& table, const QString& keyField, TDatabase* db)
     : TQuerySet(db), m_table(table), m_keyField(keyField) {
-    Query().OnNewRecord = [](::DataSet& data) { data.FieldByName(kDeleId).SetAsInteger(1); };
+    Query().OnNewRecord = [](::DataSet& data) { data.FieldByName(DeleIdName()).SetAsInteger(1); };
 }
 
 void TBatchEditSet::AddDeleIdField() {
-    AddField(FieldKind::Integer, kDeleId, -1, false, kDeleId);
+    AddField(FieldKind::Integer, DeleIdName(), -1, false, DeleIdName());
 }
 
 int TBatchEditSet::OpenBatch(const QString& sql, const TDBParameters& params) {
@@ -25,13 +28,11 @@ int TBatchEditSet::OpenBatch(const QString& sql, const TDBParameters& params) {
 
 void TBatchEditSet::DeleteRow() {
     ::DataSet& data = Query();
-    if (data.State() == DataSetState::Insert) {
-        data.Cancel();
-        return;
-    }
+    if (data.IsEmpty()) return;
+    PostEdits();
     if (data.IsEmpty()) return;
     data.Edit();
-    data.FieldByName(kDeleId).SetAsInteger(0);
+    data.FieldByName(DeleIdName()).SetAsInteger(0);
     data.Post();
 }
 
@@ -45,7 +46,7 @@ void TBatchEditSet::Save() {
     PostEdits();
     data.SetFiltered(false);
     Field& key = data.FieldByName(m_keyField);
-    Field& deleId = data.FieldByName(kDeleId);
+    Field& deleId = data.FieldByName(DeleIdName());
     std::vector<::DataSet::Bookmark> deleted;
     std::vector<std::pair<::DataSet::Bookmark, int>> inserted;
     data.DisableControls();

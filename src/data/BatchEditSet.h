@@ -7,7 +7,7 @@
 // "DeleId > 0" until Save removes them from the table.
 class TBatchEditSet : public TQuerySet {
 public:
-    TBatchEditSet(const QString& table, const QString& keyField, TDatabase& db = DB);
+    TBatchEditSet(const QString& table, const QString& keyField, TDatabase* db = nullptr);
 
     // Opens the rows (the SQL must select "<key> AS DeleId") and hides rows marked deleted.
     int OpenBatch(const QString& sql, const TDBParameters& params = {});

@@ -32,7 +32,8 @@ qsizetype IndexOfName(const QStringList& names, const QString& name) {
     return -1;
 }
 
-// Every parameter given must occur in the statement, and every marker must have a value.
+// Every parameter given must occur in the statement; a marker left without a value is null,
+// as the statements that leave [Note] unassigned expect.
 QVariantList BindValues(const QStringList& markers, const TDBParameters& params,
                         const TxDBParameters& blobs, const QString& sql) {
     for (const TDBParameter& p : params)
@@ -54,9 +55,7 @@ QVariantList BindValues(const QStringList& markers, const TDBParameters& params,
         const auto param = std::find_if(params.begin(), params.end(), [&](const TDBParameter& p) {
             return p.Name.compare(marker, Qt::CaseInsensitive) == 0;
         });
-        if (param == params.end())
-            throw EDatabaseError(Format("参数 '%s' 没有赋值\r\n%s", {marker, sql}));
-        values.append(param->Value);
+        values.append(param == params.end() ? QVariant() : param->Value);
     }
     return values;
 }
@@ -256,4 +255,4 @@ void TransactionGuard::Commit() {
 
 // Both live until the process ends; destroying them after Qt's own globals would crash.
 TDatabase& DB = *new TDatabase;
-TRecordSet& ScratchSet = *new TRecordSet(DB);
+TRecordSet& ScratchSet = *new TRecordSet;

@@ -7,7 +7,7 @@
 // Base of the record sets that keep a query's rows as an editable copy in memory.
 class TQuerySet : public RecordSetBase {
 public:
-    explicit TQuerySet(TDatabase& db = DB) : RecordSetBase(db) {}
+    explicit TQuerySet(TDatabase* db = nullptr) : RecordSetBase(db) {}
 
     ::DataSet& Query() { return Data(); }
     const ::DataSet& Query() const { return Data(); }

@@ -5,7 +5,7 @@
 // Base of the record sets read through a plain command, and of ScratchSet.
 class TRecordSet : public RecordSetBase {
 public:
-    explicit TRecordSet(TDatabase& db = DB) : RecordSetBase(db) {}
+    explicit TRecordSet(TDatabase* db = nullptr) : RecordSetBase(db) {}
 
     ::DataSet& DataSet() { return Data(); }
     const ::DataSet& DataSet() const { return Data(); }

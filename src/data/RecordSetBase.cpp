@@ -6,7 +6,7 @@
 
 #include <QSqlQuery>
 
-RecordSetBase::RecordSetBase(TDatabase& db) : m_db(db) {}
+RecordSetBase::RecordSetBase(TDatabase* db) : m_db(db) {}
 
 RecordSetBase::~RecordSetBase() = default;
 
@@ -22,7 +22,7 @@ int RecordSetBase::Open(const QString& sql, const TDBParameters& params) {
     m_params = params;
     QSqlQuery query;
     try {
-        query = m_db.OpenQuery(sql, params);
+        query = Database().OpenQuery(sql, params);
     } catch (const EDatabaseError& e) {
         if (e.SqlText().isEmpty()) throw;
         ShowInfo(QStringLiteral("SQL语句错误,原文如下:\r\n") + sql +
@@ -30,7 +30,7 @@ int RecordSetBase::Open(const QString& sql, const TDBParameters& params) {
         // The caller's operation is abandoned: a closed set has no record count to return.
         throw EDatabaseError(QStringLiteral("数据集没有打开,无法读取记录数"));
     }
-    LoadQuery(query, m_data, m_db.Engine(), !m_persistent);
+    LoadQuery(query, m_data, Database().Engine(), !m_persistent);
     return m_data.RecordCount();
 }
 

@@ -8,7 +8,9 @@
 // without them takes its fields from each result.
 class RecordSetBase {
 public:
-    explicit RecordSetBase(TDatabase& db = DB);
+    // Without a connection the set uses DB, looked up when it is used: application-wide sets
+    // are built during static initialisation, possibly before DB.
+    explicit RecordSetBase(TDatabase* db = nullptr);
     virtual ~RecordSetBase();
     RecordSetBase(const RecordSetBase&) = delete;
     RecordSetBase& operator=(const RecordSetBase&) = delete;
@@ -17,7 +19,7 @@ public:
                     const QString& label);
     int Open(const QString& sql, const TDBParameters& params = {});
     const QString& SqlText() const { return m_sql; }
-    TDatabase& Database() const { return m_db; }
+    TDatabase& Database() const { return m_db ? *m_db : DB; }
 
 protected:
     ::DataSet& Data() { return m_data; }
@@ -27,7 +29,7 @@ protected:
     QString JoinFieldValues(const Field* field, const QString& separator);
 
 private:
-    TDatabase& m_db;
+    TDatabase* m_db;
     ::DataSet m_data;
     QString m_sql;
     TDBParameters m_params;

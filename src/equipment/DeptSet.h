@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/JtClientDataSet.h"
+
+// The department tree in code order; every level adds two characters to its parent's code.
+class TDeptSet : public TJtClientDataSet {
+public:
+    TDeptSet();
+
+    void LoadAll();
+    // The full path of a department; path is left as it was when no department has the code.
+    void GetPath(const QString& code, QString& path);
+    QString GetPath(const QString& code);
+    // Creates a department under parentCode (empty for the top level); returns its code.
+    QString AddDepartment(const QString& parentCode, const QString& name);
+    void Rename(const QString& code, const QString& name);
+    // Deletes the department and every department below it.
+    void DeleteSubtree(const QString& code);
+
+    Field* CodeFld;
+    Field* NameFld;
+    Field* NoteFld;
+    Field* FatherIndexFld;
+    Field* PathFld;
+};
+
+extern TDeptSet& DeptSet;
