@@ -1,4 +1,5 @@
 #include "MessageRecorder.h"
+#include "ReplyServer.h"
 
 #include "data/DBConfiger.h"
 #include "data/jtLib.h"
@@ -19,38 +20,6 @@
 namespace {
 
 const QString kServiceFailed = QStringLiteral("\r\n无法获得DIP连接信息,请检查网络是否畅通.\t");
-
-// A one-page web server on the loopback: answers every request with the given response,
-// or accepts and never answers when there is none.
-class ReplyServer {
-public:
-    explicit ReplyServer(QByteArray response = QByteArray()) : m_response(std::move(response)) {
-        m_server.listen(QHostAddress::LocalHost);
-        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    m_request += socket->readAll();
-                    if (!m_request.contains("\r\n\r\n") || m_response.isNull()) return;
-                    socket->write(m_response);
-                    socket->disconnectFromHost();
-                });
-            }
-        });
-    }
-    quint16 Port() const { return m_server.serverPort(); }
-    QByteArray RequestLine() const { return m_request.left(m_request.indexOf("\r\n")); }
-    void Close() { m_server.close(); }
-
-private:
-    QTcpServer m_server;
-    QByteArray m_response;
-    QByteArray m_request;
-};
-
-QByteArray HttpResponse(const QByteArray& status, const QByteArray& body) {
-    return "HTTP/1.0 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-           QByteArray::number(body.size()) + "\r\n\r\n" + body;
-}
 
 QString ServerString(const QString& server, const QString& port, const QString& db,
                      const QString& user, const QString& password) {

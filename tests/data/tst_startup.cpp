@@ -1,5 +1,6 @@
 #include "EngineTest.h"
 #include "MessageRecorder.h"
+#include "ReplyServer.h"
 
 #include "data/DBConfigFrm.h"
 #include "data/DBConfiger.h"
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void emptyDatabaseIsOfferedTheSchema_data();
     void emptyDatabaseIsOfferedTheSchema();
     void partialSchemaIsLeftAlone();
+    void remoteServiceGivesWorkingConnection();
 
 private:
     void Configure(const QString& connectionString);
@@ -161,6 +163,30 @@ void tst_Startup::partialSchemaIsLeftAlone() {
     QVERIFY(ConnectAtStartup(dialog));
     QVERIFY(messages.Requests().isEmpty());
     QCOMPARE(InspectSchema(DB), SchemaState::Partial);
+}
+
+// The service's five lines describe the server this run uses; start-up connects with them.
+void tst_Startup::remoteServiceGivesWorkingConnection() {
+    if (m_engine != TestEngine::PostgreSQL) QSKIP("the remote service describes a server");
+    TestDatabase database(m_engine);
+    CreateSchema(DB);
+    DB.SetConnected(false);
+    const QString cs = database.ConnectionString();
+    const auto value = [&](const char* key) { return SqlEngine::ConnectionValue(cs, QString::fromLatin1(key)); };
+    const QByteArray lines = QStringList{value("Data Source"), value("Port"), value("User ID"),
+                                         value("Password"), value("Initial Catalog")}.join("\r\n").toUtf8();
+    ReplyServer service(HttpResponse("200 OK", lines + "\r\n"));
+    TDBConfiger settings;
+    settings.providerIdx = TDBConfiger::DipProvider;
+    settings.dipUrl = QStringLiteral("http://127.0.0.1:%1/dip").arg(service.Port());
+    settings.dipUser = QStringLiteral("张三");
+    settings.Save();
+    MessageRecorder messages;
+    TDBConfigFrm dialog;
+    QVERIFY(ConnectAtStartup(dialog));
+    QVERIFY(messages.Requests().isEmpty());
+    QCOMPARE(DB.GetDataSource(), value("Data Source"));
+    QCOMPARE(InspectSchema(DB), SchemaState::Complete);
 }
 
 LANYUE_ENGINE_TEST_MAIN(tst_Startup)
