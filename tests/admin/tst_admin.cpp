@@ -11,11 +11,6 @@
 
 namespace {
 
-int Count(const QString& sql) {
-    ScratchSet.Open(sql);
-    return ScratchSet.DataSet().Fields(0).AsInteger();
-}
-
 void AddOperator(const QString& login, const QString& rights = QString()) {
     TOperatorSet operators;
     operators.Insert(login, QStringLiteral("pw"), rights, QString(), QString(), login + QStringLiteral("姓名"));
@@ -166,10 +161,10 @@ void tst_Admin::codeRightsFollowOperators() {
     rights.DeptSqlFld->SetAsString("UseDeptId like '01%'");
     rights.NotesFld->SetAsString("not written");
     QVERIFY(rights.Save());
-    QCOMPARE(Count("select count(*) from coderight"), 2);
-    QCOMPARE(Count("select count(*) from coderight where LoginId='gone'"), 0);
-    QCOMPARE(Count("select count(*) from coderight where Notes is not null"), 0);
-    QCOMPARE(Count("select count(*) from coderight where Prefix='SB'"), 1);
+    QCOMPARE(ScalarInt("select count(*) from coderight"), 2);
+    QCOMPARE(ScalarInt("select count(*) from coderight where LoginId='gone'"), 0);
+    QCOMPARE(ScalarInt("select count(*) from coderight where Notes is not null"), 0);
+    QCOMPARE(ScalarInt("select count(*) from coderight where Prefix='SB'"), 1);
 }
 
 void tst_Admin::codeRightsSaveFailureRollsBack() {
@@ -183,7 +178,7 @@ void tst_Admin::codeRightsSaveFailureRollsBack() {
     MessageRecorder messages;
     QVERIFY(!rights.Save());
     QVERIFY2(messages.Last().startsWith(QStringLiteral("\r\n保存时出错,系统返回如下提示:\r\n\r\n")), qPrintable(messages.Last()));
-    QCOMPARE(Count("select count(*) from coderight"), 1);
+    QCOMPARE(ScalarInt("select count(*) from coderight"), 1);
     QVERIFY(!DB.InTransaction());
 }
 
@@ -239,11 +234,11 @@ void tst_Admin::optionsByPosition() {
     QCOMPARE(options.GetText(65), QStringLiteral("字符型7"));
     QCOMPARE(options.GetText(31), QStringLiteral("数字型1"));
     options.SetText(40, QStringLiteral("出厂日期"));
-    QCOMPARE(Count("select count(*) from options where List='出厂日期'"), 0);  // memory only
+    QCOMPARE(ScalarInt("select count(*) from options where List='出厂日期'"), 0);  // memory only
     options.Save();
     options.Reload();
     QCOMPARE(options.GetText(40), QStringLiteral("出厂日期"));
-    QCOMPARE(Count("select [Key] from options where List='出厂日期'"), 40);
+    QCOMPARE(ScalarInt("select [Key] from options where List='出厂日期'"), 40);
 }
 
 void tst_Admin::typedKeyValues() {
@@ -257,9 +252,9 @@ void tst_Admin::typedKeyValues() {
     QCOMPARE(values.GetStr(117), QString());
     values.SetBool(75, false);
     QCOMPARE(values.GetBool(75), false);
-    QCOMPARE(Count("select count(*) from keyvalue where KeyId=200"), 0);
+    QCOMPARE(ScalarInt("select count(*) from keyvalue where KeyId=200"), 0);
     QCOMPARE(values.GetStr(200), QString());  // created on first read
-    QCOMPARE(Count("select count(*) from keyvalue where KeyId=200"), 1);
+    QCOMPARE(ScalarInt("select count(*) from keyvalue where KeyId=200"), 1);
     TKeyValue2 other;
     QCOMPARE(other.GetStr(12), QStringLiteral("类别甲"));
     QCOMPARE(other.GetBool(68), true);
@@ -275,7 +270,7 @@ void tst_Admin::untypedKeyValues() {
     QCOMPARE(KeyValue.Get(3).toString(), QStringLiteral("Code,Name"));
     KeyValue.Set(3, QStringLiteral("Code"));
     QCOMPARE(KeyValue.Get(3).toString(), QStringLiteral("Code"));
-    QCOMPARE(Count("select count(*) from keyvalue where KeyId=3"), 1);
+    QCOMPARE(ScalarInt("select count(*) from keyvalue where KeyId=3"), 1);
 }
 
 void tst_Admin::pickLists() {
@@ -305,7 +300,7 @@ void tst_Admin::company() {
     DB.ExecSQL("delete from Company");
     QVERIFY(!reread.Exists());
     reread.Save();  // inserts the row again
-    QCOMPARE(Count("select count(*) from Company where Id=0"), 1);
+    QCOMPARE(ScalarInt("select count(*) from Company where Id=0"), 1);
 }
 
 LANYUE_ENGINE_TEST_MAIN(tst_Admin)

@@ -17,8 +17,7 @@ QString ItemsTable(TestEngine engine) {
 }
 
 int Count(const QString& where = QString()) {
-    ScratchSet.Open(QStringLiteral("select count(*) from items ") + where);
-    return ScratchSet.DataSet().Fields(0).AsInteger();
+    return ScalarInt(QStringLiteral("select count(*) from items ") + where);
 }
 
 void InsertItem(int id, const QString& code, const QVariant& name, const QDateTime& buyDate = {}) {

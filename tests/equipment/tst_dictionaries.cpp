@@ -10,11 +10,6 @@
 
 namespace {
 
-int Count(const QString& sql) {
-    ScratchSet.Open(sql);
-    return ScratchSet.DataSet().Fields(0).AsInteger();
-}
-
 QString Codes() {
     QStringList codes;
     DataSet& d = DeptSet.DataSet();
@@ -81,7 +76,7 @@ void tst_Dictionaries::departmentCodes() {
     QCOMPARE(Codes(), QStringLiteral("00:0 01:0 0100:2 010000:3 0101:2 09:0 10:0"));
     DB.ExecSQL("insert into department(Code,Name)values('1X','坏')");
     QVERIFY_THROWS_EXCEPTION(Exception, DeptSet.AddDepartment(QString(), "不插入"));
-    QCOMPARE(Count("select count(*) from department where Name='不插入'"), 0);
+    QCOMPARE(ScalarInt("select count(*) from department where Name='不插入'"), 0);
 }
 
 void tst_Dictionaries::departmentPathsAndParents() {
@@ -105,7 +100,7 @@ void tst_Dictionaries::deleteSubtreeAndRename() {
     QCOMPARE(DeptSet.GetPath("01"), QStringLiteral("\\\\行政部"));
     DeptSet.DeleteSubtree("00");
     QCOMPARE(Codes(), QStringLiteral("01:0"));
-    QCOMPARE(Count("select count(*) from department"), 1);
+    QCOMPARE(ScalarInt("select count(*) from department"), 1);
 }
 
 void tst_Dictionaries::codeFromSegments() {
@@ -119,7 +114,7 @@ void tst_Dictionaries::codeFromSegments() {
     QCOMPARE(rules.CodeFld->AsString() + rules.NextNumber(), QStringLiteral("SC"));
     QVERIFY(rules.Query().Locate("Kind", "序号"));
     QCOMPARE(rules.CodeFld->AsString() + rules.NextNumber(), QStringLiteral("0018"));
-    QCOMPARE(Count("select MaxId from codes where Kind='序号'"), 18);
+    QCOMPARE(ScalarInt("select MaxId from codes where Kind='序号'"), 18);
     QCOMPARE(rules.MaxIdFld->AsInteger(), 18);
 }
 
@@ -135,7 +130,7 @@ void tst_Dictionaries::numberOverflow() {
     } catch (const Exception& e) {
         QCOMPARE(e.Message(), QStringLiteral("编号越位100"));
     }
-    QCOMPARE(Count("select MaxId from codes"), 99);
+    QCOMPARE(ScalarInt("select MaxId from codes"), 99);
 }
 
 // Two windows (or workstations) read the rules, then both ask for a number.
@@ -149,7 +144,7 @@ void tst_Dictionaries::numbersNeverHandedOutTwice() {
     second.Load();
     QCOMPARE(first.NextNumber(), QStringLiteral("006"));
     QCOMPARE(second.NextNumber(), QStringLiteral("007"));
-    QCOMPARE(Count("select MaxId from codes"), 7);
+    QCOMPARE(ScalarInt("select MaxId from codes"), 7);
 }
 
 void tst_Dictionaries::rulesSaveAll() {
@@ -160,7 +155,7 @@ void tst_Dictionaries::rulesSaveAll() {
     AddRule(rules, "丙", "一", "B1", 0, 0);
     rules.Remove();  // removed before it was ever saved: no statement at all
     QVERIFY(rules.SaveAll());
-    QCOMPARE(Count("select count(*) from codes"), 2);
+    QCOMPARE(ScalarInt("select count(*) from codes"), 2);
     rules.Load();
     QVERIFY(rules.Query().Locate("Kind", "甲"));
     rules.Remove();
@@ -169,8 +164,8 @@ void tst_Dictionaries::rulesSaveAll() {
     rules.CodeFld->SetAsString("Y2");
     rules.Query().Post();
     QVERIFY(rules.SaveAll());
-    QCOMPARE(Count("select count(*) from codes"), 1);
-    QCOMPARE(Count("select count(*) from codes where Code='Y2'"), 1);
+    QCOMPARE(ScalarInt("select count(*) from codes"), 1);
+    QCOMPARE(ScalarInt("select count(*) from codes where Code='Y2'"), 1);
     QVERIFY(rules.Query().Filtered());
 }
 
@@ -195,7 +190,7 @@ void tst_Dictionaries::statusDictionary() {
     SystatuSet.Load();
     SystatuSet.StatusList(list);
     QCOMPARE(list.size(), 2);
-    QCOMPARE(Count("select count(*) from systatus"), 2);
+    QCOMPARE(ScalarInt("select count(*) from systatus"), 2);
 }
 
 LANYUE_ENGINE_TEST_MAIN(tst_Dictionaries)

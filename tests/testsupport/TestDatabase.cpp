@@ -1,5 +1,6 @@
 #include "TestDatabase.h"
 
+#include "data/RecordSet.h"
 #include "platform/sql/SqlEngine.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,11 @@ void Administer(const QString& statement) {
 }
 
 } // namespace
+
+int ScalarInt(const QString& sql) {
+    ScratchSet.Open(sql);
+    return ScratchSet.DataSet().Fields(0).AsInteger();
+}
 
 QString EngineName(TestEngine engine) {
     return engine == TestEngine::SQLite ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL");

@@ -11,6 +11,9 @@ enum class TestEngine { SQLite, PostgreSQL };
 
 QString EngineName(TestEngine engine);
 
+// The first column of the first row of a select on DB, as an integer (0 when null).
+int ScalarInt(const QString& sql);
+
 // A fresh, empty database on one engine, connected to db for the object's lifetime: a new
 // file in a temporary folder, or a new database on the cluster named by LANYUE_TEST_PG.
 class TestDatabase {
