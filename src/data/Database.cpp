@@ -7,6 +7,7 @@
 #include "platform/sql/SqlEngine.h"
 
 #include <QAtomicInt>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -26,37 +27,25 @@ QString KeyValue(const QString& connectionString, const QString& key) {
     return end < 0 ? QString() : rest.left(end);
 }
 
-qsizetype IndexOfName(const QStringList& names, const QString& name) {
-    for (qsizetype i = 0; i < names.size(); ++i)
-        if (names[i].compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
-}
-
 // Every parameter given must occur in the statement; a marker left without a value is null,
-// as the statements that leave [Note] unassigned expect.
+// as the statements that leave [Note] unassigned expect. Names compare case-insensitively.
 QVariantList BindValues(const QStringList& markers, const TDBParameters& params,
                         const TxDBParameters& blobs, const QString& sql) {
-    for (const TDBParameter& p : params)
-        if (IndexOfName(markers, p.Name) < 0)
-            throw EDatabaseError(Format("参数 '%s' 在语句中不存在\r\n%s", {p.Name, sql}));
+    QHash<QString, QVariant> byName;
+    byName.reserve(markers.size());
+    for (const QString& marker : markers) byName.insert(marker.toLower(), QVariant());
+    const auto assign = [&](const QString& name, const QVariant& value) {
+        const auto slot = byName.find(name.toLower());
+        if (slot == byName.end())
+            throw EDatabaseError(Format("参数 '%s' 在语句中不存在\r\n%s", {name, sql}));
+        *slot = value;
+    };
+    for (const TDBParameter& p : params) assign(p.Name, p.Value);
     for (const TxDBParameter& p : blobs)
-        if (IndexOfName(markers, p.Name) < 0)
-            throw EDatabaseError(Format("参数 '%s' 在语句中不存在\r\n%s", {p.Name, sql}));
+        assign(p.Name, p.Stream.isNull() ? QVariant(QMetaType::fromType<QByteArray>()) : QVariant(p.Stream));
     QVariantList values;
-    for (const QString& marker : markers) {
-        const auto blob = std::find_if(blobs.begin(), blobs.end(), [&](const TxDBParameter& p) {
-            return p.Name.compare(marker, Qt::CaseInsensitive) == 0;
-        });
-        if (blob != blobs.end()) {
-            values.append(blob->Stream.isNull() ? QVariant(QMetaType::fromType<QByteArray>())
-                                                : QVariant(blob->Stream));
-            continue;
-        }
-        const auto param = std::find_if(params.begin(), params.end(), [&](const TDBParameter& p) {
-            return p.Name.compare(marker, Qt::CaseInsensitive) == 0;
-        });
-        values.append(param == params.end() ? QVariant() : param->Value);
-    }
+    values.reserve(markers.size());
+    for (const QString& marker : markers) values.append(byName.value(marker.toLower()));
     return values;
 }
 
@@ -84,6 +73,7 @@ bool TDatabase::Connect(const QString& connectionString) {
     SetConnected(false);
     m_connectionString = connectionString;
     m_engine = SqlEngine::ForProvider(GetProvider());
+    m_adapted.clear();
     if (m_db.isValid()) {
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
@@ -123,7 +113,7 @@ const SqlEngine& TDatabase::Engine() const {
 QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
                          const TxDBParameters& blobs) {
     EnsureConnected();
-    const AdaptedSql adapted = m_engine->Adapt(sql);
+    const AdaptedSql adapted = Adapted(sql);
     const QVariantList values = BindValues(adapted.parameters, params, blobs, sql);
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
@@ -144,6 +134,14 @@ QSqlQuery TDatabase::Run(const QString& sql, const TDBParameters& params,
         throw EDatabaseError(message, sql, m_engine->IsDuplicateKey(error));
     }
     return query;
+}
+
+// Record sets send the same few hundred statements over and over; each is adapted once.
+const AdaptedSql& TDatabase::Adapted(const QString& sql) {
+    auto it = m_adapted.constFind(sql);
+    if (it != m_adapted.cend()) return *it;
+    if (m_adapted.size() >= 1024) m_adapted.clear();
+    return *m_adapted.insert(sql, m_engine->Adapt(sql));
 }
 
 int TDatabase::ExecSQL(const QString& sql, const TDBParameters& params,

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/sql/SqlRewriter.h"
+
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -77,6 +80,7 @@ public:
 
 private:
     QSqlQuery Run(const QString& sql, const TDBParameters& params, const TxDBParameters& blobs);
+    const AdaptedSql& Adapted(const QString& sql);
     void EnsureConnected();
     void Savepoint(const char* command);
 
@@ -85,6 +89,7 @@ private:
     std::unique_ptr<SqlEngine> m_engine;
     QString m_connectionString;
     bool m_inTransaction = false;
+    QHash<QString, AdaptedSql> m_adapted;
 };
 
 // Begins a transaction and rolls it back unless Commit was reached, so no path out of a
