@@ -2,6 +2,7 @@
 
 #include "DataSet.h"
 #include "Field.h"
+#include "platform/Exceptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,10 +24,33 @@ DataSource::DataSource(DataSet& dataSet, QObject* parent) : QObject(parent), m_d
     });
 }
 
-DataSource::Binding& DataSource::Add(QWidget* widget, Field& field) {
-    m_bindings.push_back({widget, &field});
+QMetaProperty DataSource::OwnValue(const QWidget* editor) {
+    const QMetaProperty user = editor->metaObject()->userProperty();
+    return user.isValid() && user.metaType() == QMetaType::fromType<QVariant>() ? user
+                                                                              : QMetaProperty();
+}
+
+DataSource::Binding& DataSource::Add(QWidget* widget, Field& field, const QMetaProperty& value) {
+    m_bindings.push_back({widget, &field, false, value});
     Show(m_bindings.back());
     return m_bindings.back();
+}
+
+void DataSource::Bind(QWidget* editor, Field& field) {
+    const QMetaProperty value = OwnValue(editor);
+    if (!value.isValid() || !value.hasNotifySignal())
+        throw EDatabaseError(QStringLiteral("%1 has no value property to bind to field %2")
+                                 .arg(QString::fromLatin1(editor->metaObject()->className()),
+                                      field.FieldName()));
+    if (editor->metaObject()->indexOfProperty("readOnly") >= 0)
+        editor->setProperty("readOnly", field.ReadOnly());
+    Add(editor, field, value);
+    connect(editor, value.notifySignal(), this,
+            metaObject()->method(metaObject()->indexOfSlot("OwnValueEdited()")));
+}
+
+void DataSource::OwnValueEdited() {
+    Modified(qobject_cast<QWidget*>(sender()));
 }
 
 void DataSource::Bind(QLineEdit* edit, Field& field) {
@@ -44,6 +68,7 @@ void DataSource::Bind(QComboBox* combo, Field& field) {
 }
 
 void DataSource::Bind(QDateTimeEdit* edit, Field& field) {
+    if (OwnValue(edit).isValid()) return Bind(static_cast<QWidget*>(edit), field);
     edit->setSpecialValueText(QStringLiteral(" "));
     edit->setReadOnly(field.ReadOnly());
     Add(edit, field);
@@ -80,7 +105,8 @@ void DataSource::CommitEdits() {
 void DataSource::Push(Binding& b) {
     b.modified = false;
     Field& f = *b.field;
-    if (auto* e = qobject_cast<QLineEdit*>(b.widget)) f.SetValue(e->text());
+    if (b.value.isValid()) f.SetValue(b.value.read(b.widget));
+    else if (auto* e = qobject_cast<QLineEdit*>(b.widget)) f.SetValue(e->text());
     else if (auto* c = qobject_cast<QComboBox*>(b.widget)) f.SetValue(c->currentText());
     else if (auto* d = qobject_cast<QDateTimeEdit*>(b.widget))
         f.SetValue(d->dateTime() == d->minimumDateTime() ? QVariant() : QVariant(d->dateTime()));
@@ -102,7 +128,8 @@ void DataSource::Show(const Binding& b) {
     const QVariant v = active ? b.field->Value() : QVariant();
     const QString text = active ? b.field->AsString() : QString();
     m_showing = true;
-    if (auto* e = qobject_cast<QLineEdit*>(b.widget)) e->setText(text);
+    if (b.value.isValid()) b.value.write(b.widget, v);
+    else if (auto* e = qobject_cast<QLineEdit*>(b.widget)) e->setText(text);
     else if (auto* c = qobject_cast<QComboBox*>(b.widget)) {
         const int i = c->findText(text);
         if (c->isEditable()) c->setEditText(text);
