@@ -83,7 +83,11 @@ QWidget* ControlsWindow() {
     form->addRow(QStringLiteral("原值"), number);
     form->addRow(QStringLiteral("状态"), status);
     form->addRow(QStringLiteral("购置日期"), date);
-    QTimer::singleShot(0, name, [name] { name->setFocus(); });
+    // Without a window manager nothing activates the window; the focused input shows aqua.
+    QTimer::singleShot(100, name, [dialog, name] {
+        QApplication::setActiveWindow(dialog);
+        name->setFocus(Qt::OtherFocusReason);
+    });
     return dialog;
 }
 
