@@ -629,43 +629,63 @@ void DataSet::RebuildView() {
     SortView();
 }
 
+namespace {
+
+// One sort key's values for every row of the view, read once.
+struct SortColumn {
+    std::vector<QCollatorSortKey> keys;  // text that needs the Chinese collation
+    std::vector<QString> texts;          // text that is all ASCII: a plain compare orders it alike
+    std::vector<double> numbers;
+    std::vector<bool> nulls;
+
+    int Compare(quint32 a, quint32 b) const {
+        if (nulls[a] || nulls[b]) return int(nulls[b]) - int(nulls[a]);
+        if (!keys.empty()) return keys[a].compare(keys[b]);
+        if (!texts.empty()) return texts[a].compare(texts[b], Qt::CaseInsensitive);
+        return numbers[a] < numbers[b] ? -1 : numbers[a] > numbers[b] ? 1 : 0;
+    }
+};
+
+bool IsAscii(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+} // namespace
+
 void DataSet::SortView() {
     if (m_sortKeys.empty() || m_view.size() < 2) return;
-    // Keys are read once per row; comparing decoded values would decode each row log n times.
-    QCollator collator{QLocale(QLocale::Chinese, QLocale::China)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
     const size_t n = m_view.size();
-    struct Column {
-        std::vector<QCollatorSortKey> texts;
-        std::vector<double> numbers;
-        std::vector<bool> nulls;
-    };
-    std::vector<Column> columns(m_sortKeys.size());
+    std::vector<SortColumn> columns(m_sortKeys.size());
     for (size_t k = 0; k < m_sortKeys.size(); ++k) {
         const int field = m_sortKeys[k].field;
-        const bool text = m_fields[size_t(field)]->IsText();
-        Column& c = columns[k];
+        SortColumn& c = columns[k];
         c.nulls.resize(n);
-        if (!text) c.numbers.resize(n);
-        for (size_t i = 0; i < n; ++i) {
-            if (text) {
-                const QVariant v = StoredValue(m_view[i], field);
-                c.nulls[i] = !v.isValid();
-                c.texts.push_back(collator.sortKey(v.toString()));
-            } else {
+        if (!m_fields[size_t(field)]->IsText()) {
+            c.numbers.resize(n);
+            for (size_t i = 0; i < n; ++i)
                 c.nulls[i] = !m_layout->SortNumber(m_rows[m_view[i]].get(), field, &c.numbers[i]);
-            }
+            continue;
         }
+        c.texts.resize(n);
+        bool ascii = true;
+        for (size_t i = 0; i < n; ++i) {
+            const QVariant v = StoredValue(m_view[i], field);
+            c.nulls[i] = !v.isValid();
+            c.texts[i] = v.toString();
+            ascii = ascii && IsAscii(c.texts[i]);
+        }
+        if (ascii) continue;
+        QCollator collator{QLocale(QLocale::Chinese, QLocale::China)};
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        c.keys.reserve(n);
+        for (const QString& text : c.texts) c.keys.push_back(collator.sortKey(text));
+        c.texts.clear();
     }
     std::vector<quint32> order(n);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](quint32 a, quint32 b) {
         for (size_t k = 0; k < columns.size(); ++k) {
-            const Column& c = columns[k];
-            int cmp;
-            if (c.nulls[a] || c.nulls[b]) cmp = int(c.nulls[b]) - int(c.nulls[a]);
-            else if (!c.texts.empty()) cmp = c.texts[a].compare(c.texts[b]);
-            else cmp = c.numbers[a] < c.numbers[b] ? -1 : c.numbers[a] > c.numbers[b] ? 1 : 0;
+            const int cmp = columns[k].Compare(a, b);
             if (cmp != 0) return m_sortKeys[k].descending ? cmp > 0 : cmp < 0;
         }
         return false;
