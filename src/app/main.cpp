@@ -1,23 +1,17 @@
-#include "data/DBConfigFrm.h"
-#include "data/Database.h"
-#include "data/DatabaseSetup.h"
-#include "data/jtLib.h"
+#include "Startup.h"
 
-#include <QApplication>
-#include <QLabel>
+#include "data/Database.h"
+#include "ui/Application.h"
+#include "ui/mainFrm.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("澜岳设备管理系统"));
-    {
-        TDBConfigFrm connection;
-        if (!ConnectAtStartup(connection)) return 0;
+    TApplication app(argc, argv);
+    std::unique_ptr<TmainFrm> main = StartUp();
+    if (!main) {
+        DB.SetConnected(false);
+        return 0;
     }
-    QLabel window(QStringLiteral("澜岳设备管理系统 - 工业版 2.45\n\n已连接: %1").arg(DB.GetDataSource()));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(640, 400);
-    window.setWindowTitle(ApplicationTitle());
-    window.show();
+    AfterStartUp(*main);
     const int result = app.exec();
     DB.SetConnected(false);
     return result;
