@@ -3,6 +3,7 @@
 #include "data/DBConfiger.h"
 #include "data/jtLib.h"
 #include "platform/Format.h"
+#include "platform/StarPassword.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,21 +18,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QProxyStyle>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-// Passwords are masked with "*", whatever the desktop style would use.
-class StarPasswordStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_LineEdit_PasswordCharacter) return '*';
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
 
 // A database cylinder with a warning mark: the connection could not be made.
 QPixmap HeaderPicture() {
@@ -162,10 +152,7 @@ QWidget* TDBConfigFrm::CreateServerPage() {
     mssqlDbEdit1 = NewEdit("mssqlDbEdit1", page);
     mssqlUserEdit1 = NewEdit("mssqlUserEdit1", page);
     mssqlPwEdit1 = NewEdit("mssqlPwEdit1", page);
-    mssqlPwEdit1->setEchoMode(QLineEdit::Password);
-    auto* starStyle = new StarPasswordStyle;
-    starStyle->setParent(this);
-    mssqlPwEdit1->setStyle(starStyle);
+    MaskWithStars(mssqlPwEdit1);
     CheckBox1 = new QCheckBox(QStringLiteral("采用智能连接"), page);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
 
@@ -192,8 +179,7 @@ QWidget* TDBConfigFrm::CreateFilePage() {
     jetFileButton1->setFixedWidth(32);
     jetUserEdit1 = NewEdit("jetUserEdit1", page);
     jetPwEdit1 = NewEdit("jetPwEdit1", page);
-    jetPwEdit1->setEchoMode(QLineEdit::Password);
-    jetPwEdit1->setStyle(mssqlPwEdit1->style());
+    MaskWithStars(jetPwEdit1);
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(jetfileEdit1, 1);

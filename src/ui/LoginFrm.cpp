@@ -1,6 +1,6 @@
 #include "LoginFrm.h"
 
-#include "StarPassword_p.h"
+#include "platform/StarPassword.h"
 #include "data/DBConfiger.h"
 #include "data/jtLib.h"
 #include "jtComboBox.h"

@@ -1,6 +1,6 @@
 #include "OperatorEditorFrm.h"
 
-#include "StarPassword_p.h"
+#include "platform/StarPassword.h"
 #include "data/jtLib.h"
 #include "jtCtrls.h"
 #include "jtEdit.h"

@@ -1,6 +1,6 @@
 #include "PasswordChangerFrm.h"
 
-#include "StarPassword_p.h"
+#include "platform/StarPassword.h"
 #include "admin/Operator.h"
 #include "data/jtLib.h"
 #include "jtEdit.h"
