@@ -1,5 +1,7 @@
 #include "DataExporterFrm.h"
 
+#include "TableText.h"
+
 #include "admin/KeyValue.h"
 #include "admin/Operator.h"
 #include "data/jtLib.h"
@@ -355,65 +357,18 @@ void TDataExporterFrm::accept() {
 }
 
 void TDataExporterFrm::WriteFile(const QString& fileName) {
-    QList<const Field*> fields;
+    QList<int> fields;
     QStringList labels;
     for (int i = 0; i < m_chosen->count(); ++i) {
-        fields.append(&m_data->Fields(m_chosen->item(i)->data(kFieldIndexRole).toInt()));
+        fields.append(m_chosen->item(i)->data(kFieldIndexRole).toInt());
         labels.append(m_chosen->item(i)->text());
     }
-
     const Format format = ExportFormat();
     const bool html = format == HtmlFormat;
-    const QString separator = format == CsvFormat ? QStringLiteral(",") : QStringLiteral("\t");
-    QString text;
-    const auto line = [&text](const QString& content) { text += content + QStringLiteral("\r\n"); };
-    const auto cell = [](const QString& content) {
-        QString td = QStringLiteral("<td nowrap>");
-        td += content;
-        td += QStringLiteral("&nbsp;</td>");
-        return td;
-    };
-
-    if (html) {
-        for (const char* head : {"<html>", "<head>"}) line(QString::fromLatin1(head));
-        line(QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"));
-        for (const char* head : {"<title></title>", "</head>", "<body>", "<table>", "<tr>"})
-            line(QString::fromLatin1(head));
-        for (const QString& label : labels) line(cell(label));
-        line(QStringLiteral("</tr>"));
-    } else {
-        QString header;
-        for (const QString& label : labels) header += label + separator;
-        line(header);
-    }
-
-    DataSet& data = *m_data;
-    data.CheckBrowseMode();
-    const DataSet::Bookmark current = data.GetBookmark();
-    data.DisableControls();
-    try {
-        for (data.First(); !data.Eof(); data.Next()) {
-            if (html) {
-                line(QStringLiteral("<tr>"));
-                for (const Field* field : fields) line(cell(field->AsString()));
-                line(QStringLiteral("</tr>"));
-            } else {
-                QString row;
-                for (const Field* field : fields) row += field->AsString() + separator;
-                line(row);
-            }
-        }
-    } catch (...) {
-        if (data.BookmarkValid(current)) data.GotoBookmark(current);
-        data.EnableControls();
-        throw;
-    }
-    if (data.BookmarkValid(current)) data.GotoBookmark(current);
-    data.EnableControls();
-
-    if (html) {
-        for (const char* tail : {"</table>", "</body>", "</html>"}) line(QString::fromLatin1(tail));
-    }
+    m_data->CheckBrowseMode();
+    const QString text = html ? HtmlTableText(*m_data, fields, labels)
+                              : SeparatedText(*m_data, fields, labels,
+                                              format == CsvFormat ? QStringLiteral(",") : QStringLiteral("\t"));
 
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

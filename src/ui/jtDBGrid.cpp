@@ -1,5 +1,7 @@
 #include "jtDBGrid.h"
 
+#include "TableText.h"
+
 #include "BatchUpdateFrm.h"
 #include "DataExporterFrm.h"
 #include "FilterFrm.h"
@@ -799,34 +801,14 @@ void TjtDBGrid::ExportToHtml() {
 void TjtDBGrid::ExportToHtml(const QString& fileName) {
     if (!CheckDataSet()) return;
     const QList<int> columns = ShownColumns();
-    QStringList lines{
-        QStringLiteral("<html>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
-        QStringLiteral("<title></title>"),
-        QStringLiteral("</head>"),
-        QStringLiteral("<body>"),
-        QStringLiteral("<table>"),
-        QStringLiteral("<tr>")};
-    const auto cell = [](const QString& text) -> QString {
-        return QStringLiteral("<td nowrap>") + text + QStringLiteral("&nbsp;</td>");
-    };
-    for (const int column : columns)
-        lines.append(cell(ColumnTitle(column)));
-    lines.append(QStringLiteral("</tr>"));
-    // Values are read from the view's rows directly: the cursor never moves.
-    for (int row = 0, rows = m_data->RecordCount(); row < rows; ++row) {
-        lines.append(QStringLiteral("<tr>"));
-        for (const int column : columns)
-            lines.append(cell(Field::ToText(m_data->ValueAt(row, column))));
-        lines.append(QStringLiteral("</tr>"));
-    }
-    lines << QStringLiteral("</table>") << QStringLiteral("</body>") << QStringLiteral("</html>");
+    QStringList titles;
+    for (const int column : columns) titles.append(ColumnTitle(column));
+    const QString text = HtmlTableText(*m_data, columns, titles);
 
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw Exception(QStringLiteral("无法创建文件 %1").arg(fileName));
-    file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    file.write(text.toUtf8());
     file.close();
 
     const QString question = m_kind == GridKind::DBGrid
