@@ -1,3 +1,4 @@
+#include "ModalDialogs.h"
 #include "EngineTest.h"
 #include "MessageRecorder.h"
 #include "ReplyServer.h"
@@ -14,29 +15,6 @@
 #include <QFile>
 #include <QTcpServer>
 #include <QTimer>
-
-namespace {
-
-// Closes the modal dialog start-up opens and counts how often one was open.
-class DialogWatcher {
-public:
-    DialogWatcher() {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<TDBConfigFrm*>(QApplication::activeModalWidget())) {
-                ++m_seen;
-                dialog->reject();
-            }
-        });
-        m_timer.start(20);
-    }
-    int Seen() const { return m_seen; }
-
-private:
-    QTimer m_timer;
-    int m_seen = 0;
-};
-
-} // namespace
 
 class tst_Startup : public QObject {
     Q_OBJECT
@@ -94,7 +72,7 @@ void tst_Startup::Configure(const QString& connectionString) {
 
 void tst_Startup::firstStartCreatesDefaultDatabase() {
     MessageRecorder messages;
-    DialogWatcher watcher;
+    ModalCloser watcher;
     TDBConfigFrm dialog;
     QVERIFY(ConnectAtStartup(dialog));
     QCOMPARE(watcher.Seen(), 0);
@@ -121,7 +99,7 @@ void tst_Startup::unreachableServerOpensDialog() {
     Configure(QStringLiteral("Provider=PostgreSQL;Data Source=127.0.0.1;Port=%1;Initial Catalog=x;"
                              "User ID=u;Password=p;").arg(port));
     MessageRecorder messages;
-    DialogWatcher watcher;
+    ModalCloser watcher;
     TDBConfigFrm dialog;
     QVERIFY(!ConnectAtStartup(dialog));
     QCOMPARE(watcher.Seen(), 1);
@@ -142,7 +120,7 @@ void tst_Startup::emptyDatabaseIsOfferedTheSchema() {
     DB.SetConnected(false);
     Configure(empty.ConnectionString());
     MessageRecorder messages(accept ? QMessageBox::Ok : QMessageBox::Cancel);
-    DialogWatcher watcher;
+    ModalCloser watcher;
     TDBConfigFrm dialog;
     QCOMPARE(ConnectAtStartup(dialog), accept);
     QCOMPARE(messages.Requests().size(), 1);

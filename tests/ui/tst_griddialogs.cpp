@@ -1,3 +1,4 @@
+#include "ModalDialogs.h"
 #include "MessageRecorder.h"
 #include "TestDatabase.h"
 
@@ -85,24 +86,6 @@ void DoubleClickRow(TSortFrm& form, int row) {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centre);
-}
-
-// Drives the next modal dialog of type T once exec() has shown it, so no test waits on a
-// person; gives up after a few seconds so a dialog that never comes cannot hang the run.
-template <typename T> void WhenShown(std::function<void(T&)> drive) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, drive] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->deleteLater();
-            timer->stop();
-            drive(*dialog);
-        } else if (++*ticks > 500) {
-            timer->deleteLater();
-            timer->stop();
-        }
-    });
-    timer->start(10);
 }
 
 // One condition line as the user builds it: field, operator, value, "生成".

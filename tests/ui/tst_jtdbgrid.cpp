@@ -1,3 +1,4 @@
+#include "ModalDialogs.h"
 #include "EngineTest.h"
 #include "MessageRecorder.h"
 
@@ -89,43 +90,6 @@ void ClickTitle(TjtDBGrid& grid, const QString& field) {
                     header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
-
-// Drives the next modal dialog of type T once exec() has shown it; gives up after a few
-// seconds so that a dialog that never comes cannot hang the run.
-template <typename T> void WhenShown(std::function<void(T&)> drive) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, drive] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            drive(*dialog);
-        } else if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
-}
-
-// Closes every modal dialog that opens while it lives and counts them.
-class DialogCounter {
-public:
-    DialogCounter() {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ++m_seen;
-                dialog->reject();
-            }
-        });
-        m_timer.start(10);
-    }
-    int Seen() const { return m_seen; }
-
-private:
-    QTimer m_timer;
-    int m_seen = 0;
-};
 
 QAction* ActionByCaption(const TjtDBGrid& grid, const QString& caption) {
     for (QAction* action :
@@ -554,7 +518,7 @@ void tst_JtDBGrid::rights() {
     CurrentOperator.LoginId = QStringLiteral("op");
     CurrentOperator.Rights = rights;
     MessageRecorder recorder;
-    DialogCounter counter;
+    ModalCloser counter;
     ActionByCaption(grid, caption)->trigger();
     QCOMPARE(recorder.Texts(), messages);
     QCOMPARE(counter.Seen(), dialogs);
@@ -588,7 +552,7 @@ void tst_JtDBGrid::needsOpenDataSet() {
     int openCalls = 0;
     grid.SetFileOpener([&](const QString&) { return ++openCalls > 0; });
     MessageRecorder recorder;
-    DialogCounter counter;
+    ModalCloser counter;
     for (QAction* action : {grid.ActionSort(), grid.ActionExport2Excel(), grid.ActionExport2Html(),
                             grid.ActionExport()})
         action->trigger();
@@ -762,7 +726,7 @@ void tst_JtDBGrid::batchUpdateMessages() {
     TjtDBGrid grid(kind);
     if (withDataSet) grid.SetDataSet(&ds);
     MessageRecorder recorder;
-    DialogCounter counter;
+    ModalCloser counter;
     grid.BatchUpdateClick();
     QCOMPARE(recorder.Texts(),
              QStringList{QStringLiteral("\r\n") + message + QStringLiteral("\t")});

@@ -1,3 +1,4 @@
+#include "ModalDialogs.h"
 #include "EngineTest.h"
 #include "MessageRecorder.h"
 
@@ -56,25 +57,6 @@ public:
     explicit AnalysisWindow(QWidget* parent = nullptr) : LedgerWindow(parent) {
         setWindowTitle(QStringLiteral("事故分析"));
     }
-};
-
-// Rejects every modal dialog as soon as it shows and notes its class.
-class ModalCloser : public QObject {
-public:
-    ModalCloser() {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                m_opened.append(QString::fromLatin1(dialog->metaObject()->className()));
-                dialog->reject();
-            }
-        });
-        m_timer.start(10);
-    }
-    const QStringList& Opened() const { return m_opened; }
-
-private:
-    QTimer m_timer;
-    QStringList m_opened;
 };
 
 QMenu* TopMenu(const TmainFrm& main, const QString& title) {
