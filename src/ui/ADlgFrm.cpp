@@ -17,6 +17,16 @@ void CentreOn(QWidget* dialog, const QWidget* over) {
     if (area.isValid()) dialog->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* b : buttons) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    return row;
+}
+
 TADlgFrm::TADlgFrm(QWidget* parent)
     : TaFrm(parent), m_body(new QWidget(this)), m_ok(new QPushButton(QStringLiteral("确定(&O)"), this)),
       m_cancel(new QPushButton(QStringLiteral("取消"), this)),
@@ -27,13 +37,7 @@ TADlgFrm::TADlgFrm(QWidget* parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     layout->addWidget(line);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* b : {m_ok, m_cancel, m_help}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({m_ok, m_cancel, m_help}));
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_help, &QPushButton::clicked, this, [this] { ShowHelp(); });

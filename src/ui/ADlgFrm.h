@@ -2,6 +2,8 @@
 
 #include "aFrm.h"
 
+#include <initializer_list>
+
 class QPushButton;
 class QVBoxLayout;
 
@@ -29,3 +31,6 @@ private:
 
 // Centres a dialog on a window (its owner, or the main window).
 void CentreOn(QWidget* dialog, const QWidget* over);
+// The buttons at the bottom right of a dialog; none of them reacts to Enter.
+class QHBoxLayout;
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);

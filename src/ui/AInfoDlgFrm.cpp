@@ -23,13 +23,7 @@ TAInfoDlgFrm::TAInfoDlgFrm(QWidget* parent)
       m_help(new QPushButton(QStringLiteral("帮助"), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_body, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* b : {m_close, m_help}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({m_close, m_help}));
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_help, &QPushButton::clicked, this, [this] { ShowHelp(); });
 }
