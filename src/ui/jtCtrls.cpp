@@ -1,5 +1,7 @@
 #include "jtCtrls.h"
 
+#include "platform/dataset/Field.h"
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -99,8 +101,7 @@ QDateTime VariantToDateTime(const QVariant& value) {
 }
 
 QString DateTimeText(const QDateTime& value) {
-    if (value.time() == QTime(0, 0)) return value.date().toString(u"yyyy-MM-dd");
-    return value.toString(u"yyyy-MM-dd hh:mm:ss");
+    return Field::ToText(value);
 }
 
 void InstallFocusColour(QWidget* input) {
