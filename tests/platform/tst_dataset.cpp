@@ -21,7 +21,7 @@ struct Row {
 };
 
 // Eight rows with a null in each nullable column somewhere and an apostrophe in a name.
-void Fill(DataSet& ds) {
+void Fill(DataSet& ds, const std::function<void(DataSet&)>& moreFields = {}) {
     ds.AddField(FieldKind::Integer, QStringLiteral("Id"), -1, false, QStringLiteral("编号"));
     ds.AddField(FieldKind::String, QStringLiteral("Code"), 20, true, QStringLiteral("设备编号"));
     ds.AddField(FieldKind::String, QStringLiteral("Name"), 50, true, QStringLiteral("设备名称"));
@@ -38,10 +38,12 @@ void Fill(DataSet& ds) {
         {7, "ZZ999", "刨床", -3.0, false, "2011-11-11"},
         {8, "SB001", "车床二", 5.0, true, "2012-02-29"},
     };
+    if (moreFields) moreFields(ds);
     ds.BeginLoad();
-    std::vector<QVariant> values(6);
+    std::vector<QVariant> values;
     for (const Row& r : rows) {
         values = {r.id, r.code, r.name, r.qty, r.flag, r.date};
+        values.resize(size_t(ds.FieldCount()));
         ds.LoadRow(values);
     }
     ds.EndLoad();
@@ -72,6 +74,7 @@ private Q_SLOTS:
     void postedRowLeavesFilter();
     void disabledControlsSignalOnce();
     void calculatedFields();
+    void lookupFieldsFollowTheirKey();
     void modelFollowsEdits();
     void dataSourceBindsEditors();
     void dataSourceCombosAndMemos();
@@ -336,6 +339,40 @@ void tst_DataSet::calculatedFields() {
     ds.Fields(0).SetAsInteger(-1);
     ds.Post();
     QCOMPARE(text->AsString(), QStringLiteral("出库"));
+}
+
+void tst_DataSet::lookupFieldsFollowTheirKey() {
+    DataSet ds;
+    QHash<QString, QString> owners{{QStringLiteral("SB001"), QStringLiteral("一车间")},
+                                   {QStringLiteral("XY001"), QStringLiteral("二车间")}};
+    Field* owner = nullptr;
+    Fill(ds, [&](DataSet& d) {
+        owner = d.AddField(FieldKind::String, QStringLiteral("Owner"), 30);
+        owner->SetLookup(d.FieldByName(QStringLiteral("Code")), [&owners](const QVariant& code) {
+            const auto found = owners.constFind(code.toString());
+            return found == owners.cend() ? QVariant() : QVariant(*found);
+        });
+    });
+    QVERIFY(owner->Calculated() && owner->ReadOnly());
+    ds.First();
+    QCOMPARE(owner->AsString(), QStringLiteral("一车间"));
+    ds.Next();
+    QVERIFY(owner->IsNull());
+
+    // While editing, the lookup follows the key typed so far; and a changed source shows at once.
+    ds.Edit();
+    ds.FieldByName(QStringLiteral("Code")).SetAsString(QStringLiteral("XY001"));
+    QCOMPARE(owner->AsString(), QStringLiteral("二车间"));
+    ds.Post();
+    owners[QStringLiteral("XY001")] = QStringLiteral("装配车间");
+    QCOMPARE(ds.ValueAt(1, owner->Index()).toString(), QStringLiteral("装配车间"));
+    QVERIFY_THROWS_EXCEPTION(EDatabaseError, owner->SetAsString(QStringLiteral("x")));
+
+    ds.SetFilter(QStringLiteral("Owner = '装配车间' or Owner = '一车间'"));
+    ds.SetFiltered(true);
+    QCOMPARE(Ids(ds), (QList<int>{1, 2, 4, 8}));
+    ds.SetSort(QStringLiteral("Owner DESC,Id"));
+    QCOMPARE(Ids(ds), (QList<int>{2, 4, 1, 8}));
 }
 
 void tst_DataSet::modelFollowsEdits() {

@@ -515,6 +515,8 @@ void DataSet::CalcFields(std::vector<QVariant>& values) {
 }
 
 QVariant DataSet::ValueAt(int row, int field) const {
+    const Field& f = *m_fields[size_t(field)];
+    if (f.IsLookup()) return f.Resolve(ValueAt(row, f.LookupKey()));
     if (row == m_pos && Editing()) return m_buffer[size_t(field)];
     if (row < 0 || row >= RecordCount()) return {};
     return m_layout->Decode(m_rows[m_view[size_t(row)]].get(), field);
@@ -534,10 +536,14 @@ bool DataSet::SetValueAt(int row, int field, const QVariant& value) {
 }
 
 QVariant DataSet::StoredValue(Bookmark storedRow, int field) const {
+    const Field& f = *m_fields[size_t(field)];
+    if (f.IsLookup()) return f.Resolve(StoredValue(storedRow, f.LookupKey()));
     return m_layout->Decode(m_rows[size_t(storedRow)].get(), field);
 }
 
 QVariant DataSet::CurrentValue(int field) const {
+    const Field& f = *m_fields[size_t(field)];
+    if (f.IsLookup()) return f.Resolve(CurrentValue(f.LookupKey()));
     if (m_state == DataSetState::Calc) return (*m_calcRow)[size_t(field)];
     CheckActive();
     if (Editing()) return m_buffer[size_t(field)];
@@ -545,6 +551,12 @@ QVariant DataSet::CurrentValue(int field) const {
 }
 
 void DataSet::SetCurrentValue(int field, const QVariant& value) {
+    if (m_fields[size_t(field)]->IsLookup()) {
+        // Loading hands every field a value; a lookup keeps none of its own.
+        if (m_state == DataSetState::Calc) return;
+        throw EDatabaseError(QStringLiteral("字段 %1 是查找字段,不能修改")
+                                 .arg(m_fields[size_t(field)]->FieldName()));
+    }
     if (m_state == DataSetState::Calc) {
         (*m_calcRow)[size_t(field)] = value;
         return;

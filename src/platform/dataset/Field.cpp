@@ -222,3 +222,9 @@ QDateTime Field::ParseDateTime(QStringView text) {
     }
     return {};
 }
+
+void Field::SetLookup(const Field& keyField, Resolver resolve) {
+    m_lookupKey = keyField.Index();
+    m_resolve = std::move(resolve);
+    m_readOnly = true;
+}

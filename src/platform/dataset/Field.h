@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class DataSet;
 
 enum class FieldKind { Integer, Float, Boolean, DateTime, String, Memo, Blob };
@@ -29,10 +31,18 @@ public:
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // Calculated fields are filled by the data set's OnCalcFields, not read from a query.
-    bool Calculated() const { return m_calculated; }
+    // Lookup fields count as calculated: they are never read from a query either.
+    bool Calculated() const { return m_calculated || IsLookup(); }
     void SetCalculated(bool calculated) { m_calculated = calculated; }
     const QString& DisplayFormat() const { return m_displayFormat; }
     void SetDisplayFormat(const QString& format) { m_displayFormat = format; }
+    // A lookup field shows what resolve makes of the key field's value in the same row; it is
+    // worked out on every read, so it follows the key and the source it looks into at once.
+    using Resolver = std::function<QVariant(const QVariant& key)>;
+    void SetLookup(const Field& keyField, Resolver resolve);
+    bool IsLookup() const { return m_lookupKey >= 0; }
+    int LookupKey() const { return m_lookupKey; }
+    QVariant Resolve(const QVariant& key) const { return m_resolve(key); }
     bool IsText() const { return m_kind == FieldKind::String || m_kind == FieldKind::Memo; }
     bool IsNumeric() const { return m_kind == FieldKind::Integer || m_kind == FieldKind::Float; }
 
@@ -79,4 +89,6 @@ private:
     bool m_visible = true;
     bool m_readOnly = false;
     bool m_calculated = false;
+    int m_lookupKey = -1;
+    Resolver m_resolve;
 };
