@@ -9,6 +9,7 @@
 #include "data/Database.h"
 #include "data/DatabaseSetup.h"
 #include "equipment/DeptSet.h"
+#include "equipment/DeptPickerFrm.h"
 #include "equipment/SystatuSet.h"
 #include "platform/Exceptions.h"
 #include "ui/Application.h"
@@ -52,6 +53,8 @@ std::unique_ptr<TmainFrm> StartUp() {
     }
     auto main = std::make_unique<TmainFrm>();
     splash.reset();
+    main->AddCommand(TMainSlot::Departments, QStringLiteral("部门设置"), 107,
+                     [window = main.get()] { EditDepartments(window); });
     if (!main->Login()) return nullptr;
     main->showMaximized();
     return main;

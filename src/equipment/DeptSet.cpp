@@ -1,7 +1,9 @@
 #include "DeptSet.h"
 
 #include "data/RecordSet.h"
+#include "data/jtLib.h"
 #include "platform/Exceptions.h"
+#include "platform/Format.h"
 
 #include <QHash>
 
@@ -61,9 +63,14 @@ QString TDeptSet::AddDepartment(const QString& parentCode, const QString& name) 
     QString suffix = QStringLiteral("00");
     if (!ScratchSet.DataSet().IsEmpty()) {
         const QString last = ScratchSet.DataSet().Fields(0).AsString().right(2);
-        bool ok = false;
-        const int number = last.toInt(&ok);
+        bool ok = last.size() == 2 && last[0].isDigit() && last[1].isDigit();
+        const int number = ok ? last.toInt(&ok) : 0;
         if (!ok) throw EDatabaseError(QStringLiteral("'%1' 不是有效的整数").arg(last));
+        // A third digit would make the code read as a grandchild of another department.
+        if (number >= 99) {
+            ShowInfo(QStringLiteral("每一级最多只能有100个部门(编码00至99),不能再添加."));
+            throw EAbort();
+        }
         suffix = QString::number(number + 1).rightJustified(2, u'0');
     }
     const QString code = parentCode + suffix;
@@ -80,6 +87,14 @@ void TDeptSet::Rename(const QString& code, const QString& name) {
 }
 
 void TDeptSet::DeleteSubtree(const QString& code) {
+    // An empty code would match every department.
+    if (code.isEmpty()) throw Exception(QStringLiteral("没有指定要删除的部门."));
+    ScratchSet.Open(QStringLiteral("select count(*) from equipments where UseDeptId like :Code"),
+                    {DBParam(QStringLiteral("Code"), QString(code + u'%'))});
+    const int used = ScratchSet.DataSet().Fields(0).AsInteger();
+    if (used > 0)
+        throw Exception(Format("该部门及其下级部门还有 %d 台设备在使用,请先把这些设备调到其他部门.",
+                               {used}));
     DB.ExecSQL(QStringLiteral("delete from department where Code like :Code"),
                {DBParam(QStringLiteral("Code"), QString(code + u'%'))});
     LoadAll();
