@@ -49,6 +49,11 @@ void TConditionText::AddDateTo(const char* format, const Field& field) {
     m_text = Format(QString::fromUtf8(format), {m_text, m_db.DateLiteral(next)});
 }
 
+void TConditionText::AddDateAt(const char* format, const Field& field) {
+    if (field.IsNull()) return;
+    m_text = Format(QString::fromUtf8(format), {m_text, m_db.DateLiteral(field.AsDateTime().date())});
+}
+
 void TConditionText::Add(const char* format) {
     m_text = Format(QString::fromUtf8(format), {m_text});
 }

@@ -37,6 +37,8 @@ public:
     void AddDateFrom(const char* format, const Field& field);
     // "%s and Logtime<%s" with the literal of the following day, so the whole day counts.
     void AddDateTo(const char* format, const Field& field);
+    // "%s and BuyDate<=%s" with the date at midnight: a later time that day does not count.
+    void AddDateAt(const char* format, const Field& field);
     // A fixed comparison such as "%s and Confirmed=0".
     void Add(const char* format);
 

@@ -66,7 +66,7 @@ void tst_SqlRewriter::adapt_data() {
     both("jet dates",
          u"select * from logs where Logtime>=#2009-01-06# and Logtime<#2009-01-07 15:30:00# "
          "order by Id desc"_s,
-         u"select * from logs where Logtime>='2009-01-06' and Logtime<'2009-01-07 15:30:00' "
+         u"select * from logs where Logtime>='2009-01-06 00:00:00' and Logtime<'2009-01-07 15:30:00' "
          "order by Id desc"_s);
     both("top", u"select top 1 Id from report order by Id desc"_s,
          u"select Id from report order by Id desc limit 1"_s);

@@ -233,11 +233,16 @@ void Rewriter::Level(qsizetype i, qsizetype end, AdaptedSql& out) const {
             out.text.append(u'?');
             out.parameters.append(text(i).sliced(1).toString());
             break;
-        case Tok::Date:
+        case Tok::Date: {
+            const QStringView date = text(i).sliced(1, t.len - 2);
             out.text.append(u'\'');
-            out.text.append(text(i).sliced(1, t.len - 2));
+            out.text.append(date);
+            // SQLite keeps date-times as text, where a bare date sorts before its own midnight;
+            // naming the midnight makes "<=" and "=" hold for it.
+            if (!date.contains(u' ')) out.text.append(u" 00:00:00"_s);
             out.text.append(u'\'');
             break;
+        }
         case Tok::Bracketed:
             if (m_pg && t.len >= 2 && m_sql[t.pos + t.len - 1] == u']') {
                 QString name = text(i).sliced(1, t.len - 2).toString().toLower();
