@@ -1,5 +1,6 @@
 #include "AssetsSet.h"
 
+#include "AccessoriesWhere.h"
 #include "AssetLabels.h"
 #include "DeptFld.h"
 #include "Equiploger.h"
@@ -149,6 +150,21 @@ TAssetsSet::TAssetsSet() {
 
 void TAssetsSet::OpenById(int id) {
     Open(QStringLiteral("select * from equipments where Id=:Id"), {DBParam(QStringLiteral("Id"), id)});
+}
+
+void TAssetsSet::OpenByWhere(TAssetWhere& where) {
+    Open(where.ListSql());
+}
+
+void TAssetsSet::FilterByWhere() {
+    ::DataSet& data = Query();
+    if (!data.Active()) return;
+    data.SetFilter(Where.FilterText());
+    data.SetFiltered(true);
+}
+
+void TAssetsSet::OpenByAccessories(TAccessoriesWhere& where) {
+    Open(where.EquipmentSql());
 }
 
 TDBParameters TAssetsSet::RowParams(const QString& sql) const {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "AssetWhere.h"
 #include "OperatorLog.h"
 #include "data/QuerySet.h"
 
 #include <QString>
+
+class TAccessoriesWhere;
 
 // One equipment record as windows and record sets pass it around.
 struct TAssetData {
@@ -22,6 +25,13 @@ public:
 
     // -1 opens an empty set, ready for a new row.
     void OpenById(int id);
+    // The equipment the operator may see that meets the set's own condition, or another one.
+    void OpenByWhere() { OpenByWhere(Where); }
+    void OpenByWhere(TAssetWhere& where);
+    // Narrows the open rows in memory by the set's own condition.
+    void FilterByWhere();
+    // The equipment that has accessories meeting the condition.
+    void OpenByAccessories(TAccessoriesWhere& where);
 
     // Inserts the row's four identifying columns; the row gets its Id and AddTime.
     bool AddNew();
@@ -49,6 +59,7 @@ public:
     Field* PartNoFld;
     Field* ManufactoryFld;
     Field* AddTimeFld;
+    TAssetWhere Where;
 
 private:
     bool SaveLogged(const QString& updateSql, const QStringList& logFields, TLogAction action);
