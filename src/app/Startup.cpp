@@ -9,7 +9,7 @@
 #include "data/Database.h"
 #include "data/DatabaseSetup.h"
 #include "equipment/DeptSet.h"
-#include "equipment/DeptPickerFrm.h"
+#include "equipment/EquipmentCommands.h"
 #include "equipment/SystatuSet.h"
 #include "platform/Exceptions.h"
 #include "ui/Application.h"
@@ -53,8 +53,7 @@ std::unique_ptr<TmainFrm> StartUp() {
     }
     auto main = std::make_unique<TmainFrm>();
     splash.reset();
-    main->AddCommand(TMainSlot::Departments, QStringLiteral("部门设置"), 107,
-                     [window = main.get()] { EditDepartments(window); });
+    AddEquipmentCommands(*main);
     if (!main->Login()) return nullptr;
     main->showMaximized();
     return main;

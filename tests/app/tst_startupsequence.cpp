@@ -4,11 +4,13 @@
 #include "app/Startup.h"
 #include "admin/Operator.h"
 #include "data/Database.h"
+#include "equipment/AssetListFrm.h"
 #include "ui/Application.h"
 #include "ui/CompanyInfoFrm.h"
 #include "ui/LoginFrm.h"
 #include "ui/jtComboBox.h"
 #include "ui/jtEdit.h"
+#include "ui/jtListboxNav.h"
 #include "ui/mainFrm.h"
 
 #include <QMenuBar>
@@ -85,8 +87,14 @@ void tst_StartupSequence::freshInstallationLogsInAsSa() {
     QVERIFY(main);
     QCOMPARE(driver.LoginDialogs(), 1);
     QVERIFY(QFile::exists(m_home.filePath(QStringLiteral("lanyue.db"))));
-    QCOMPARE(main->windowTitle(), QStringLiteral("澜岳设备管理系统 - 工业版 2.45"));
+    // The ledger opens after the login, maximised, so its caption joins the main window's.
+    QCOMPARE(main->windowTitle(), QStringLiteral("澜岳设备管理系统 - 工业版 2.45 - [设备台账]"));
     QVERIFY(main->isVisible());
+    QCOMPARE(main->Children().size(), 1);
+    QVERIFY(qobject_cast<TAssetListFrm*>(main->Children().first()));
+    const auto* navigation = main->findChild<TjtListboxNav*>();
+    QVERIFY(navigation);
+    QCOMPARE(navigation->Captions().value(0), QStringLiteral("设备台账"));
     QStringList menus;
     for (const QAction* menu : main->menuBar()->actions()) menus.append(menu->text());
     QVERIFY2(menus.size() >= 3, qPrintable(menus.join(u',')));
