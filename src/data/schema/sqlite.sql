@@ -512,5 +512,21 @@ insert into systatus (Id, Status, ForceColor) values
   (3, '维修', 'clRed'),
   (4, '报废', 'clGray');
 
+-- Columns of the equipment ledger until an operator saves a layout.
+insert into syscols (F02, F06) values (1, 'Code=True90
+EqiName=True120
+PartNo=True100
+Manufactory=True110
+UseDeptPath=True150
+FixPlace=True100
+Status=True60
+Functionary=True70
+BuyDate=True80
+UseDate=True80
+OriginalValue=True80
+ClassA=True80
+ClassB=True80
+');
+
 insert into codes (Id, Kind, Label, Code, MaxId, Digit) values
   (1, '设备编号', '设备', 'SB', 0, 6);
