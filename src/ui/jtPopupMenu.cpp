@@ -33,7 +33,7 @@ QAction* TjtPopupMenu::AddMenuItem(const QString& caption, bool atTop,
 }
 
 QAction* TjtPopupMenu::InsertSeparator(int position) {
-    auto* item = new QAction(QStringLiteral("-"), this);
+    auto* item = new QAction(this);
     item->setSeparator(true);
     insertAction(At(this, position), item);
     return item;

@@ -427,6 +427,16 @@ void tst_DataSet::dataSourceBindsEditors() {
     ds.Post();
     QVERIFY(ds.FieldByName(QStringLiteral("BuyDate")).IsNull());
     QCOMPARE(ds.FieldByName(QStringLiteral("Flag")).AsBoolean(), false);
+
+    // Text the field refuses stays pending: the next commit refuses it again, not silently.
+    QLineEdit qty;
+    source.Bind(&qty, ds.FieldByName(QStringLiteral("Qty")));
+    QTest::keyClicks(&qty, QStringLiteral("x"));
+    QVERIFY_THROWS_EXCEPTION(Exception, source.CommitEdits());
+    QVERIFY_THROWS_EXCEPTION(Exception, source.CommitEdits());
+    qty.setText(QStringLiteral("12.5"));
+    source.CommitEdits();
+    QCOMPARE(ds.FieldByName(QStringLiteral("Qty")).AsFloat(), 12.5);
 }
 
 void tst_DataSet::dataSourceCombosAndMemos() {

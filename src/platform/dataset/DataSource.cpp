@@ -102,8 +102,9 @@ void DataSource::CommitEdits() {
         if (b.modified && b.widget) Push(b);
 }
 
+// The editor stays modified until its value has reached the field: text the field refuses
+// is refused again at the next commit instead of being dropped silently.
 void DataSource::Push(Binding& b) {
-    b.modified = false;
     Field& f = *b.field;
     if (b.value.isValid()) f.SetValue(b.value.read(b.widget));
     else if (auto* e = qobject_cast<QLineEdit*>(b.widget)) f.SetValue(e->text());
@@ -112,6 +113,7 @@ void DataSource::Push(Binding& b) {
         f.SetValue(d->dateTime() == d->minimumDateTime() ? QVariant() : QVariant(d->dateTime()));
     else if (auto* x = qobject_cast<QCheckBox*>(b.widget)) f.SetValue(x->isChecked());
     else if (auto* m = qobject_cast<QPlainTextEdit*>(b.widget)) f.SetValue(m->toPlainText());
+    b.modified = false;
 }
 
 void DataSource::Refresh() {
