@@ -4,6 +4,7 @@
 #include "AssetFind2Frm.h"
 #include "AssetFra.h"
 #include "CataPickerFrm.h"
+#include "CustomStatFrm.h"
 #include "DeptPickerFrm.h"
 #include "EquipmentGrid.h"
 #include "SystatuSet.h"
@@ -37,6 +38,7 @@ namespace {
 constexpr int kAddRight = 118;
 constexpr int kDeleteRight = 120;
 constexpr int kExportRight = 10004;
+constexpr int kStatRight = 109;
 
 QAction* NewAction(QObject* owner, const QString& caption, const QString& hint) {
     auto* action = new QAction(caption, owner);
@@ -119,12 +121,14 @@ void TAssetListFrm::CreateActions() {
     m_refresh = NewAction(this, QStringLiteral("刷新"), QStringLiteral("重新读取设备记录"));
     m_find = NewAction(this, QStringLiteral("查找"), QStringLiteral("高级查找设备记录"));
     m_export = NewAction(this, QStringLiteral("导出"), QStringLiteral("导出设备记录数据"));
+    m_stat = NewAction(this, QStringLiteral("统计"), QStringLiteral("统计当前设备记录信息"));
     m_close = NewAction(this, QStringLiteral(" 退出 "), QString());
     connect(m_add, &QAction::triggered, this, &TAssetListFrm::AddClick);
     connect(m_delete, &QAction::triggered, this, &TAssetListFrm::DeleteClick);
     connect(m_refresh, &QAction::triggered, this, &TAssetListFrm::ReopenClick);
     connect(m_find, &QAction::triggered, this, &TAssetListFrm::FindClick);
     connect(m_export, &QAction::triggered, this, &TAssetListFrm::ExportClick);
+    connect(m_stat, &QAction::triggered, this, &TAssetListFrm::StatClick);
     connect(m_close, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -137,6 +141,8 @@ QToolBar* TAssetListFrm::CreateToolBar() {
     bar->addAction(m_find);
     auto* other = TextButton(QStringLiteral("其他"), bar);
     auto* otherMenu = new QMenu(other);
+    otherMenu->addAction(m_stat);
+    otherMenu->addSeparator();
     otherMenu->addAction(m_export);
     other->setMenu(otherMenu);
     other->setPopupMode(QToolButton::InstantPopup);
@@ -219,6 +225,7 @@ void TAssetListFrm::CreateMenus() {
     edit->addAction(m_refresh);
     edit->addSeparator();
     edit->addAction(m_export);
+    edit->addAction(m_stat);
     edit->addSeparator();
     edit->addAction(m_delete);
     QMenu* view = m_menuBar->addMenu(QStringLiteral("视图(&V)"));
@@ -403,4 +410,15 @@ void TAssetListFrm::ExportClick() {
         return;
     }
     ExportDataSet(data, this);
+}
+
+void TAssetListFrm::StatClick() {
+    if (!CurrentOperator.CheckRight(kStatRight, false)) return;
+    DataSet& data = Assets().Query();
+    if (!data.Active()) return;
+    const DataSet::Bookmark current = data.GetBookmark();
+    auto* window = new TEqiStatFrm(this);
+    window->SetSourceSet(&data);
+    window->exec();
+    if (data.BookmarkValid(current)) data.GotoBookmark(current);
 }

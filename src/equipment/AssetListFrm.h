@@ -41,6 +41,7 @@ public:
     QAction* RefreshAction() const { return m_refresh; }
     QAction* FindAction() const { return m_find; }
     QAction* ExportAction() const { return m_export; }
+    QAction* StatAction() const { return m_stat; }
     QLineEdit* DeptEdit() const { return m_dept; }
     QLineEdit* ClassEdit() const { return m_class; }
     QLineEdit* KeywordEdit() const { return m_keyword; }
@@ -74,6 +75,7 @@ private:
     void DeleteClick();
     void FindClick();
     void ExportClick();
+    void StatClick();
     QAction* ViewToggle(QMenu* menu, const QString& caption, QWidget* bar);
 
     TEquipmentGrid* m_grid;
@@ -92,6 +94,7 @@ private:
     QAction* m_refresh = nullptr;
     QAction* m_find = nullptr;
     QAction* m_export = nullptr;
+    QAction* m_stat = nullptr;
     QAction* m_close = nullptr;
     QLineEdit* m_dept = nullptr;
     QLineEdit* m_class = nullptr;
