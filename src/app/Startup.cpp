@@ -10,8 +10,10 @@
 #include "data/DatabaseSetup.h"
 #include "equipment/DeptSet.h"
 #include "equipment/EquipmentCommands.h"
+#include "maintenance/MaintenanceCommands.h"
 #include "equipment/SystatuSet.h"
 #include "platform/Exceptions.h"
+#include "spares/SparesCommands.h"
 #include "ui/Application.h"
 #include "ui/CompanyInfoFrm.h"
 #include "ui/SplashFrm.h"
@@ -54,6 +56,8 @@ std::unique_ptr<TmainFrm> StartUp() {
     auto main = std::make_unique<TmainFrm>();
     splash.reset();
     AddEquipmentCommands(*main);
+    AddMaintenanceCommands(*main);
+    AddSparesCommands(*main);
     if (!main->Login()) return nullptr;
     main->showMaximized();
     return main;

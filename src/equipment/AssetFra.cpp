@@ -1,6 +1,7 @@
 #include "AssetFra.h"
 
 #include "AssetProfileFra.h"
+#include "AssetUpdatelogsFra.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -10,6 +11,8 @@
 #include <algorithm>
 
 namespace {
+
+constexpr int kUpdatelogRight = 140;
 
 struct TPageKind {
     int Order;
@@ -43,6 +46,8 @@ TAssetFra::TAssetFra(QWidget* parent)
     AddPage([](QWidget* p) { return new TAssetProfileFra(p); }, QStringLiteral("信息"), 0);
     for (const TPageKind& kind : RegisteredPages())
         AddPage(kind.Factory, kind.Caption, kind.Right);
+    m_logPage = AddPage([](QWidget* p) { return new TAssetUpdatelogsFra(p); },
+                        QStringLiteral("日志"), kUpdatelogRight);
     connect(lbPages1, &QListWidget::currentRowChanged, this, &TAssetFra::PageSelected);
     SelectPage(0);
 }
@@ -59,11 +64,13 @@ void TAssetFra::RegisterPage(int order, TAssetPageFactory factory, const QString
 TAssetPageFra* TAssetFra::AddPage(const TAssetPageFactory& factory, const QString& caption,
                                   int right) {
     if (!AssetPageAllowed(right)) return nullptr;
+    // The update log stays last, also for pages added after it.
+    const int at = m_logPage ? int(m_pages.indexOf(m_logPage)) : int(m_pages.size());
     TAssetPageFra* page = factory(m_stack);
     page->SetSaveCallback(m_saved);
-    m_stack->addWidget(page);
-    m_pages.append(page);
-    lbPages1->addItem(caption);
+    m_stack->insertWidget(at, page);
+    m_pages.insert(at, page);
+    lbPages1->insertItem(at, caption);
     return page;
 }
 

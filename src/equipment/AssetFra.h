@@ -20,10 +20,10 @@ public:
     // Handed to every page, so an editor's save refreshes the list.
     void SetSaveCallback(std::function<void()> saved) override;
 
-    // Adds the page at the end of the list, when the operator holds its right.
+    // Adds the page at the end of the list, before "日志", when the operator holds its right.
     TAssetPageFra* AddPage(const TAssetPageFactory& factory, const QString& caption, int right);
     // Pages of later libraries: every panel made afterwards has them, in the order given
-    // ("信息" is 0), after the pages of this library.
+    // ("信息" is 0), between this library's "信息" and "日志".
     static void RegisterPage(int order, TAssetPageFactory factory, const QString& caption,
                              int right);
 
@@ -42,5 +42,6 @@ private:
     QListWidget* lbPages1;
     QStackedWidget* m_stack;
     QList<TAssetPageFra*> m_pages;
+    TAssetPageFra* m_logPage = nullptr;
     std::function<void()> m_saved;
 };

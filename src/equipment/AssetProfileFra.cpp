@@ -1,7 +1,11 @@
 #include "AssetProfileFra.h"
 
+#include "AssetAccessoriesFra.h"
+#include "AssetDocumentsFra.h"
 #include "AssetEditor2Fra.h"
 #include "AssetEditorFra.h"
+#include "AssetEventsFra.h"
+#include "AssetPhotosFra.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -14,6 +18,10 @@ TAssetProfileFra::TAssetProfileFra(QWidget* parent)
     layout->addWidget(tcProfile1);
     AddTab([](QWidget* p) { return new TAssetEditorFra(p); }, QStringLiteral("基本"), 0);
     AddTab([](QWidget* p) { return new TAssetEditor2Fra(p); }, QStringLiteral("扩展"), 0);
+    AddTab([](QWidget* p) { return new TAssetAccessoriesFra(p); }, QStringLiteral("附件"), 139);
+    AddTab([](QWidget* p) { return new TAssetPhotosFra(p); }, QStringLiteral("图片"), 138);
+    AddTab([](QWidget* p) { return new TAssetDocumentsFra(p); }, QStringLiteral("文档"), 137);
+    AddTab([](QWidget* p) { return new TAssetEventsFra(p); }, QStringLiteral("记事"), 136);
     connect(tcProfile1, &QTabWidget::currentChanged, this, &TAssetProfileFra::TabChanged);
 }
 

@@ -187,7 +187,7 @@ void tst_AssetPanel::panelGivesIdsToPageInFront() {
     auto* care = static_cast<ProbePage*>(panel.AddPage(Probe(), QStringLiteral("保养"), 0));
     auto* log = static_cast<ProbePage*>(panel.AddPage(Probe(), QStringLiteral("日志"), 0));
     QSignalSpy changed(&panel, &TAssetFra::pageChanged);
-    QCOMPARE(panel.PageNames(), (QStringList{"信息", "保养", "日志"}));
+    QCOMPARE(panel.PageNames(), (QStringList{"信息", "保养", "日志", "日志"}));
     QCOMPARE(panel.CurrentPage(), 0);
 
     auto* profile = static_cast<TAssetProfileFra*>(panel.Page(0));
@@ -232,7 +232,7 @@ void tst_AssetPanel::pagesAndTabsNeedTheirRights() {
     TAssetFra panel;
     panel.AddPage(Probe(), QStringLiteral("变更"), 131);
     panel.AddPage(Probe(), QStringLiteral("日志"), 140);
-    QCOMPARE(panel.PageNames(), (QStringList{"信息", "日志"}));
+    QCOMPARE(panel.PageNames(), (QStringList{"信息", "日志", "日志"}));
     auto* profile = static_cast<TAssetProfileFra*>(panel.Page(0));
     QVERIFY(!profile->AddTab(Probe(), QStringLiteral("附件"), 139));
     QVERIFY(profile->AddTab(Probe(), QStringLiteral("记事"), 0));
@@ -578,7 +578,7 @@ void tst_AssetPanel::registeredPagesJoinNewPanels() {
     QCOMPARE(panel.PageNames(), (QStringList{"信息", "变更", "事故"}));
     CurrentOperator.Load("sa");
     TAssetFra full;
-    QCOMPARE(full.PageNames(), (QStringList{"信息", "变更", "保养", "事故"}));
+    QCOMPARE(full.PageNames(), (QStringList{"信息", "变更", "保养", "事故", "日志"}));
 }
 
 LANYUE_ENGINE_TEST_MAIN(tst_AssetPanel)

@@ -381,9 +381,18 @@ void tst_DataSet::modelFollowsEdits() {
     DataSetModel model(ds);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("设备编号"));
+    ds.Fields(3).SetDisplayLabel(QStringLiteral("数量|合计"));
+    QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("数量\n合计"));
     QCOMPARE(model.data(model.index(0, 5)).toString(), QStringLiteral("2009-01-06"));
     QCOMPARE(model.data(model.index(1, 5)).toString(), QStringLiteral("2009-01-07 08:30:00"));
     QCOMPARE(model.data(model.index(1, 3)).toString(), QStringLiteral("12.5"));
+    ds.SetRecNo(1);
+    ds.Edit();
+    ds.FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("\r\n车床 := 1\r\n型号 := 2"));
+    ds.Post();
+    QCOMPARE(model.data(model.index(0, 2)).toString(), QStringLiteral("车床 := 1 型号 := 2"));
+    QCOMPARE(model.data(model.index(0, 2), Qt::ToolTipRole).toString(), QStringLiteral("车床 := 1\r\n型号 := 2"));
+    QVERIFY(!model.data(model.index(1, 2), Qt::ToolTipRole).isValid());
     ds.Append();
     QCOMPARE(model.rowCount(), 9);
     ds.Cancel();

@@ -523,7 +523,7 @@ insert into systatus (Id, Status, ForceColor) values
   (3, '维修', 'clRed'),
   (4, '报废', 'clGray');
 
--- Columns of the equipment ledger until an operator saves a layout.
+-- Columns of the lists until an operator saves a layout of his own.
 insert into syscols (F02, F06) values (1, 'Code=True90
 EqiName=True120
 PartNo=True100
@@ -537,6 +537,113 @@ UseDate=True80
 OriginalValue=True80
 ClassA=True80
 ClassB=True80
+');
+insert into syscols (F02, F06) values (117, 'EqiCode=True90
+EqiName=True120
+EqiPartNo=True100
+FldLabel=True90
+OldValue=True150
+NewValue=True150
+Updateman=True70
+UpdateTime=True140
+ComputName=True100
+');
+insert into syscols (F02, F06) values (136, 'FldLabel=True90
+OldValue=True150
+NewValue=True150
+Updateman=True70
+UpdateTime=True140
+ComputName=True100
+');
+insert into syscols (F02, F06) values (137, 'Logtime=True140
+Handman=True70
+Actname=True110
+Results=True50
+Details=True300
+ComputName=True100
+');
+insert into syscols (F02, F06) values (112, 'S1=True90
+S2=True120
+S3=True100
+S4=True100
+ClassA=True70
+Status=True60
+StockQty=True60
+MinQty=True70
+MinQtyR=True70
+BuyingQty=True70
+InedQty=True70
+UsedQty=True60
+Remarks=True150
+');
+insert into syscols (F02, F06) values (123, 'AssetCode=True90
+AssetName=True120
+AssetPartno=True100
+UseDeptPath=True150
+AccDate=True90
+AccDept=True100
+AccClass=True70
+AccProp=True80
+AccMoney=True80
+AccBrief=True200
+Invests=True150
+Summery=True150
+');
+insert into syscols (F02, F06) values (130, 'Catalog=True90
+Object=True150
+Tqty=True70
+Tqrate=True90
+Tfund=True100
+Tfrate=True90
+');
+insert into syscols (F02, F06) values (133, 'AccDate=True90
+AccDept=True100
+AccClass=True70
+AccProp=True80
+AccMoney=True80
+AccBrief=True200
+Invests=True150
+Summery=True150
+');
+insert into syscols (F02, F06) values (106, 'AssetCode=True90
+AssetName=True120
+UseDeptPath=True150
+AssetStatus=True60
+ProductName=True120
+PartNo=True100
+Madein=True80
+Unit=True50
+ClassA=True80
+S1=True80
+S2=True80
+S3=True80
+F1=True70
+F2=True70
+F3=True70
+Remark=True120
+');
+insert into syscols (F02, F06) values (107, 'ProductName=True120
+PartNo=True100
+Madein=True80
+Unit=True50
+ClassA=True80
+S1=True80
+S2=True80
+S3=True80
+F1=True70
+F2=True70
+F3=True70
+Remark=True150
+');
+insert into syscols (F02, F06) values (109, 'GetDate=True80
+Subject=True80
+FileNameCalc=True160
+Handman=True70
+Remarks=True200
+FileName=True250
+');
+insert into syscols (F02, F06) values (121, 'EvnDate=True80
+Details=True420
 ');
 
 insert into codes (Id, Kind, Label, Code, MaxId, Digit) values

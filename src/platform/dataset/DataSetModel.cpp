@@ -35,8 +35,15 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !m_dataSet || index.column() >= m_dataSet->FieldCount()) return {};
     const Field& field = m_dataSet->Fields(index.column());
     switch (role) {
-    case Qt::DisplayRole:
-        return field.FormatValue(m_dataSet->ValueAt(index.row(), index.column()));
+    case Qt::DisplayRole: {
+        const QString text = field.FormatValue(m_dataSet->ValueAt(index.row(), index.column()));
+        // A cell shows one line: a text with line breaks reads on, the whole of it in the tip.
+        return text.contains(u'\n') || text.contains(u'\r') ? text.simplified() : text;
+    }
+    case Qt::ToolTipRole: {
+        const QString text = field.IsText() ? m_dataSet->ValueAt(index.row(), index.column()).toString() : QString();
+        return text.contains(u'\n') ? QVariant(text.trimmed()) : QVariant();
+    }
     case Qt::EditRole:
         return m_dataSet->ValueAt(index.row(), index.column());
     case Qt::TextAlignmentRole:
@@ -60,7 +67,9 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
     if (role != Qt::DisplayRole || !m_dataSet) return {};
     if (orientation == Qt::Vertical) return section + 1;
     if (section < 0 || section >= m_dataSet->FieldCount()) return {};
-    return m_dataSet->Fields(section).DisplayLabel();
+    // "事故次数|数量": the levels of a title stand one above the other.
+    QString title = m_dataSet->Fields(section).DisplayLabel();
+    return title.replace(u'|', u'\n');
 }
 
 Qt::ItemFlags DataSetModel::flags(const QModelIndex& index) const {
