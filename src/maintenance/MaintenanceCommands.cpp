@@ -3,11 +3,15 @@
 #include "AccidentCountFrm.h"
 #include "AccidentListFrm.h"
 #include "AssetAccidentsFra.h"
+#include "CareCommands.h"
+#include "ChangeCommands.h"
 #include "equipment/AssetFra.h"
 #include "ui/PubFrm.h"
 #include "ui/mainFrm.h"
 
 void AddMaintenanceCommands(TmainFrm& main) {
+    AddChangeCommands(main);
+    AddCareCommands(main);
     // Pages are registered for the whole program; another main window must not add them again.
     static const bool pagesRegistered = [] {
         TAssetFra::RegisterPage(3, [](QWidget* parent) { return new TAssetAccidentsFra(parent); },

@@ -538,6 +538,33 @@ OriginalValue=True80
 ClassA=True80
 ClassB=True80
 ');
+insert into syscols (F02, F06) values (100, 'AssetCode=True90
+AssetName=True120
+UseDeptPath=True150
+ChgDate=True90
+ItmLabel=True80
+ItmValue1=True120
+ItmValue2=True120
+ChgReason=True120
+Chgman=True70
+Billman=True70
+BillTime=True130
+Sanctionman=True70
+SanctionTime=True130
+Remarks=True150
+');
+insert into syscols (F02, F06) values (103, 'ChgDate=True90
+ItmLabel=True80
+ItmValue1=True120
+ItmValue2=True120
+ChgReason=True120
+Chgman=True70
+Billman=True70
+BillTime=True130
+Sanctionman=True70
+SanctionTime=True130
+Remarks=True150
+');
 insert into syscols (F02, F06) values (117, 'EqiCode=True90
 EqiName=True120
 EqiPartNo=True100
@@ -604,6 +631,49 @@ AccMoney=True80
 AccBrief=True200
 Invests=True150
 Summery=True150
+');
+insert into syscols (F02, F06) values (139, 'ciCarename=True100
+ciCareitem=True100
+ciFixedays=True60
+ciPlanhours=True60
+crCaredate=True80
+NextCaredate=True80
+crCareman=True70
+crCaretents=True200
+ciCareworks=True200
+');
+insert into syscols (F02, F06) values (140, 'AssetCode=True80
+AssetName=True100
+AssetPartno=True80
+UseDeptPath=True120
+ciCarename=True100
+ciCareitem=True100
+ciFixedays=True60
+ciPlanhours=True60
+crCaredate=True80
+NextCaredate=True80
+crCareman=True70
+crCaretents=True200
+ciCareworks=True200
+');
+insert into syscols (F02, F06) values (141, 'crCaredate=True80
+AssetCode=True80
+AssetName=True100
+AssetPartno=True80
+UseDeptPath=True120
+ciCarename=True100
+ciCareitem=True100
+crCareman=True70
+crCaretents=True250
+ciFixedays=True60
+ciPlanhours=True60
+');
+insert into syscols (F02, F06) values (142, 'crCaredate=True80
+ciCarename=True100
+ciCareitem=True100
+crCareman=True70
+crCaretents=True250
+ciPlanhours=True60
 ');
 insert into syscols (F02, F06) values (106, 'AssetCode=True90
 AssetName=True120

@@ -1,0 +1,27 @@
+#include "AssetCarePageFra.h"
+
+#include "AssetCaresFra.h"
+#include "AssetCarecordsFra.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TAssetCarePageFra::TAssetCarePageFra(QWidget* parent)
+    : TAssetPageFra(parent), m_tabs(new QTabWidget(this)), m_cares(new TAssetCaresFra(m_tabs)),
+      m_carecords(new TAssetCarecordsFra(m_tabs)) {
+    m_tabs->addTab(m_cares, QStringLiteral("保养点"));
+    m_tabs->addTab(m_carecords, QStringLiteral("保养记录"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tabs);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &TAssetCarePageFra::LoadCurrent);
+}
+
+void TAssetCarePageFra::SetAssetId(int id) {
+    TAssetPageFra::SetAssetId(id);
+    LoadCurrent();
+}
+
+void TAssetCarePageFra::LoadCurrent() {
+    if (auto* page = qobject_cast<TAssetPageFra*>(m_tabs->currentWidget())) page->SetAssetId(AssetId());
+}
