@@ -13,6 +13,7 @@
 #include "platform/Exceptions.h"
 #include "platform/dataset/DataSource.h"
 #include "ui/DataExporterFrm.h"
+#include "ui/ListParts.h"
 #include "ui/PubFrm.h"
 #include "ui/jtComboBox.h"
 #include "ui/jtPopupMenu.h"
@@ -39,20 +40,6 @@ constexpr int kAddRight = 118;
 constexpr int kDeleteRight = 120;
 constexpr int kExportRight = 10004;
 constexpr int kStatRight = 109;
-
-QAction* NewAction(QObject* owner, const QString& caption, const QString& hint) {
-    auto* action = new QAction(caption, owner);
-    action->setStatusTip(hint);
-    action->setToolTip(hint.isEmpty() ? caption : hint);
-    return action;
-}
-
-QToolButton* TextButton(const QString& caption, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return button;
-}
 
 QStringList Statuses() {
     QStringList statuses;

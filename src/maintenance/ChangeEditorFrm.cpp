@@ -1,6 +1,7 @@
 #include "ChangeEditorFrm.h"
 
 #include "AccidentUi_p.h"
+#include "admin/KeyValue.h"
 #include "ChgItemsFrm.h"
 #include "equipment/AstProfile.h"
 #include "equipment/DeptPickerFrm.h"

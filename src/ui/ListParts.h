@@ -1,0 +1,27 @@
+#pragma once
+
+// Pieces the list windows build their tool bars, menus and search panels from.
+
+#include <QString>
+
+#include <initializer_list>
+#include <utility>
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QMenuBar;
+class QObject;
+class QToolButton;
+class QWidget;
+class TjtDateTimePicker;
+
+// A command with its hint in the status bar and as its tool tip.
+QAction* NewAction(QObject* owner, const QString& caption, const QString& hint = QString());
+QToolButton* TextButton(const QString& caption, QWidget* parent);
+// A date condition: its check box cleared means no date.
+TjtDateTimePicker* DateCondition(QWidget* parent);
+// A combo offering the lines of a pick list, any other text allowed; starts empty.
+QComboBox* PickListCombo(int key, QWidget* parent);
+// "视图(&V)" with the main window's two switches and one checked item per bar of the window.
+QMenu* ViewMenu(QMenuBar* bar, std::initializer_list<std::pair<QString, QWidget*>> parts);
