@@ -1,5 +1,6 @@
 #include "SparesCommands.h"
 
+#include "PartinCommands.h"
 #include "PartsInfoFrm.h"
 #include "ui/PubFrm.h"
 #include "ui/mainFrm.h"
@@ -7,4 +8,5 @@
 void AddSparesCommands(TmainFrm& main) {
     main.AddWindowAction(TMainSlot::Parts, QStringLiteral("备件资料"), TImages::Parts,
                          TWindowClass::Of<TPartsInfoFrm>());
+    AddPartinCommands(main);
 }

@@ -603,6 +603,33 @@ InedQty=True70
 UsedQty=True60
 Remarks=True150
 ');
+insert into syscols (F02, F06) values (145, 'Indate=True90
+Incode=True90
+Intype=True80
+方向txt=True50
+PartS1=True90
+PartS2=True120
+PartS3=True100
+Qty=True70
+QtyA=True70
+QtyR=True70
+dlNote=True150
+Handman=True70
+Receman=True70
+InId=True50
+');
+insert into syscols (F02, F06) values (147, 'Id=True50
+Indate=True90
+Incode=True90
+Intype=True80
+InoutText=True50
+Handman=True70
+Notes=True180
+Receman=True70
+Recedate=True130
+Billman=True70
+BillTime=True130
+');
 insert into syscols (F02, F06) values (123, 'AssetCode=True90
 AssetName=True120
 AssetPartno=True100
