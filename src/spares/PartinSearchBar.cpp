@@ -21,13 +21,6 @@ namespace {
 // The direction choices: none, then the two directions in the order of kInoutValues.
 const int kInoutValues[] = {1, -1};
 
-TjtDateTimePicker* DateCondition(QWidget* parent) {
-    auto* picker = new TjtDateTimePicker(parent);
-    picker->SetShowCheckbox(true);
-    picker->setMinimumWidth(120);
-    return picker;
-}
-
 } // namespace
 
 TPartinSearchBar::TPartinSearchBar(TPartinWhere& where, TjtDBGrid* grid, bool withParts,
