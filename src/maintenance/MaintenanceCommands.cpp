@@ -5,11 +5,13 @@
 #include "AssetAccidentsFra.h"
 #include "CareCommands.h"
 #include "ChangeCommands.h"
+#include "RepairCommands.h"
 #include "equipment/AssetFra.h"
 #include "ui/PubFrm.h"
 #include "ui/mainFrm.h"
 
 void AddMaintenanceCommands(TmainFrm& main) {
+    AddRepairCommands(main);
     AddChangeCommands(main);
     AddCareCommands(main);
     // Pages are registered for the whole program; another main window must not add them again.

@@ -1,5 +1,6 @@
 #include "SparesCommands.h"
 
+#include "PartfixCommands.h"
 #include "PartinCommands.h"
 #include "PartsInfoFrm.h"
 #include "ui/PubFrm.h"
@@ -9,4 +10,5 @@ void AddSparesCommands(TmainFrm& main) {
     main.AddWindowAction(TMainSlot::Parts, QStringLiteral("备件资料"), TImages::Parts,
                          TWindowClass::Of<TPartsInfoFrm>());
     AddPartinCommands(main);
+    AddPartfixCommands(main);
 }

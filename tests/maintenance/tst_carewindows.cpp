@@ -259,9 +259,18 @@ void tst_CareWindows::editorsNeedTheirRights() {
 
 void tst_CareWindows::pageLoadsTheSelectedTabOnly() {
     TAssetCarePageFra page;
-    QCOMPARE(page.Tabs()->count(), 2);
+    QCOMPARE(page.Tabs()->count(), 3);
     QCOMPARE(page.Tabs()->tabText(0), QStringLiteral("保养点"));
     QCOMPARE(page.Tabs()->tabText(1), QStringLiteral("保养记录"));
+    QCOMPARE(page.Tabs()->tabText(2), QStringLiteral("维修记录"));
+    {
+        const TOperator holder = CurrentOperator;
+        CurrentOperator.LoginId = QStringLiteral("op");
+        CurrentOperator.Rights = QStringLiteral(",142,");
+        TAssetCarePageFra withoutRepairs;  // the repairs tab needs right 132
+        QCOMPARE(withoutRepairs.Tabs()->count(), 2);
+        CurrentOperator = holder;
+    }
     page.SetAssetId(1);
     QCOMPARE(Keys(page.CaresPage()->Items().Query(), "ciId"), (QList<int>{1, 2}));
     QVERIFY(!page.CarecordsPage()->Records().Query().Active());

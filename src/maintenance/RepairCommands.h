@@ -1,0 +1,6 @@
+#pragma once
+
+class TmainFrm;
+
+// The repair list in the main window's navigation.
+void AddRepairCommands(TmainFrm& main);
