@@ -10,6 +10,7 @@
 #include "data/jtLib.h"
 #include "platform/Exceptions.h"
 #include "platform/dataset/DataSource.h"
+#include "ui/ListParts.h"
 #include "ui/PubFrm.h"
 #include "ui/jtComboBox.h"
 #include "ui/jtDBGrid.h"
@@ -35,20 +36,6 @@ constexpr int kAddRight = 115;
 constexpr int kStatRight = 109;
 // The picker closes with this when the editor opened from it was cancelled.
 constexpr int kEditorCancelled = 2;
-
-QAction* NewAction(QObject* owner, const QString& caption, const QString& hint = QString()) {
-    auto* action = new QAction(caption, owner);
-    action->setStatusTip(hint);
-    action->setToolTip(hint.isEmpty() ? caption : hint);
-    return action;
-}
-
-QToolButton* TextButton(const QString& caption, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return button;
-}
 
 } // namespace
 
@@ -177,8 +164,7 @@ QWidget* TAccessoryReportFrm::CreateFindPanel() {
     grid->addLayout(withButton(m_assetClass, classButton), 1, 7);
     grid->addWidget(m_search, 0, 8);
     grid->addWidget(m_reset, 1, 8);
-    for (QWidget* input : panel->findChildren<QWidget*>())
-        if (!qobject_cast<QLabel*>(input)) input->installEventFilter(this);
+    SearchKeys(panel, [this] { SearchClick(); }, [this] { ResetClick(); });
     return panel;
 }
 
@@ -208,21 +194,6 @@ void TAccessoryReportFrm::CreateMenus() {
 }
 
 // While the focus is in the find panel, Enter searches and Esc clears the conditions.
-bool TAccessoryReportFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SearchClick();
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            ResetClick();
-            return true;
-        }
-    }
-    return TBasicFrm::eventFilter(watched, event);
-}
-
 void TAccessoryReportFrm::SearchClick() {
     m_whereSource->CommitEdits();
     try {

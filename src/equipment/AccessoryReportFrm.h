@@ -52,8 +52,6 @@ public:
     void DeleteClick();
     void StatClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();

@@ -4,6 +4,7 @@
 #include "data/CustomWhere.h"
 #include "platform/Exceptions.h"
 #include "platform/dataset/DataSource.h"
+#include "ui/ListParts.h"
 #include "ui/PubFrm.h"
 #include "ui/jtComboBox.h"
 #include "ui/jtDBGrid.h"
@@ -23,13 +24,6 @@
 namespace {
 
 constexpr int kInputsPerRow = 3;
-
-QToolButton* TextButton(const QString& caption, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return button;
-}
 
 QAction* ViewToggle(QMenu* menu, const QString& caption, QWidget* bar) {
     QAction* toggle = menu->addAction(caption);

@@ -8,6 +8,7 @@
 #include "equipment/DeptPickerFrm.h"
 #include "platform/Exceptions.h"
 #include "platform/dataset/DataSource.h"
+#include "ui/ListParts.h"
 #include "ui/jtDBGrid.h"
 #include "ui/jtEdit.h"
 
@@ -168,8 +169,7 @@ QWidget* TChangeListFrm::CreateSearchPanel() {
     grid->addLayout(withButton(m_dept, deptButton), 2, 7);
     grid->addWidget(m_search, 2, 8);
     grid->addWidget(m_reset, 2, 9);
-    for (QWidget* input : panel->findChildren<QWidget*>())
-        if (!qobject_cast<QLabel*>(input)) input->installEventFilter(this);
+    SearchKeys(panel, [this] { SearchClick(); }, [this] { ResetClick(); });
     return panel;
 }
 
@@ -200,21 +200,6 @@ void TChangeListFrm::CreateMenus() {
     edit->addSeparator();
     edit->addAction(m_close);
     ViewMenu(m_menuBar, {{QStringLiteral("工具栏"), m_toolBar}, {QStringLiteral("查找栏"), m_searchPanel}});
-}
-
-bool TChangeListFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SearchClick();
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            ResetClick();
-            return true;
-        }
-    }
-    return TBasicFrm::eventFilter(watched, event);
 }
 
 void TChangeListFrm::SearchClick() {

@@ -56,8 +56,6 @@ public:
     void PickClassClick();
     void PickDeptClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();

@@ -7,6 +7,7 @@
 #include "equipment/DeptPickerFrm.h"
 #include "platform/Exceptions.h"
 #include "platform/dataset/DataSource.h"
+#include "ui/ListParts.h"
 #include "ui/jtDBGrid.h"
 #include "ui/jtEdit.h"
 #include "ui/jtPopupMenu.h"
@@ -167,24 +168,8 @@ QWidget* TRepairListFrm::CreateSearchPanel() {
     add("修复状态", 2, 6, m_state);
     grid->addWidget(m_search, 2, 8);
     grid->addWidget(m_reset, 2, 9);
-    for (QWidget* input : panel->findChildren<QWidget*>())
-        if (!qobject_cast<QLabel*>(input)) input->installEventFilter(this);
+    SearchKeys(panel, [this] { SearchClick(); }, [this] { ResetClick(); });
     return panel;
-}
-
-bool TRepairListFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SearchClick();
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            ResetClick();
-            return true;
-        }
-    }
-    return TBasicFrm::eventFilter(watched, event);
 }
 
 void TRepairListFrm::UpdateActions() {

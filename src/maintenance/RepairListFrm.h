@@ -54,8 +54,6 @@ public:
     // The colour a row's text is drawn in: green while the repair is open.
     QColor RowColor(int row) const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();

@@ -145,8 +145,7 @@ QWidget* TPartfixsReportFrm::CreateSearchPanel() {
     grid->addLayout(Pair(m_asset, assetButton), 1, 5);
     grid->addWidget(m_reset, 1, 6);
     grid->addWidget(menuButton, 0, 7, 2, 1);
-    for (QWidget* input : panel->findChildren<QWidget*>())
-        if (!qobject_cast<QLabel*>(input)) input->installEventFilter(this);
+    SearchKeys(panel, [this] { SearchClick(); }, [this] { ResetClick(); });
     return panel;
 }
 
@@ -159,21 +158,6 @@ void TPartfixsReportFrm::CreateMenus() {
     edit->addSeparator();
     edit->addAction(m_close);
     ViewMenu(m_menuBar, {{QStringLiteral("工具栏"), m_toolBar}, {QStringLiteral("查找栏"), m_searchPanel}});
-}
-
-bool TPartfixsReportFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SearchClick();
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            ResetClick();
-            return true;
-        }
-    }
-    return TBasicFrm::eventFilter(watched, event);
 }
 
 bool TPartfixsReportFrm::Commit() {

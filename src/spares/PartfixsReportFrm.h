@@ -46,8 +46,6 @@ public:
     void PickPartClick();
     void PickAssetClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();

@@ -45,8 +45,6 @@ public:
     void ResetClick();
     void PickPartClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();

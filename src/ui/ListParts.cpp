@@ -6,9 +6,41 @@
 #include "jtDateTimePicker.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+
+namespace {
+
+class TSearchKeys : public QObject {
+public:
+    TSearchKeys(QObject* parent, std::function<void()> search, std::function<void()> reset)
+        : QObject(parent), m_search(std::move(search)), m_reset(std::move(reset)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) m_search();
+        else if (key == Qt::Key_Escape) m_reset();
+        else return QObject::eventFilter(watched, event);
+        return true;
+    }
+
+private:
+    std::function<void()> m_search;
+    std::function<void()> m_reset;
+};
+
+} // namespace
+
+void SearchKeys(QWidget* panel, std::function<void()> search, std::function<void()> reset) {
+    auto* keys = new TSearchKeys(panel, std::move(search), std::move(reset));
+    for (QWidget* input : panel->findChildren<QWidget*>())
+        if (!qobject_cast<QLabel*>(input)) input->installEventFilter(keys);
+}
 
 QAction* NewAction(QObject* owner, const QString& caption, const QString& hint) {
     auto* action = new QAction(caption, owner);

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -25,3 +26,5 @@ TjtDateTimePicker* DateCondition(QWidget* parent);
 QComboBox* PickListCombo(int key, QWidget* parent);
 // "视图(&V)" with the main window's two switches and one checked item per bar of the window.
 QMenu* ViewMenu(QMenuBar* bar, std::initializer_list<std::pair<QString, QWidget*>> parts);
+// While the focus is in one of the panel's inputs, Enter runs search and Esc runs reset.
+void SearchKeys(QWidget* panel, std::function<void()> search, std::function<void()> reset);
