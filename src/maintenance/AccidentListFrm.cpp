@@ -28,13 +28,6 @@ constexpr int kLayout = 123;
 // The picker closes with this when the editor opened from it was cancelled.
 constexpr int kEditorCancelled = 2;
 
-TjtEdit* NumberEdit(QWidget* parent) {
-    auto* edit = new TjtEdit(parent);
-    edit->SetEditType(etNumber);
-    edit->SetAlignment(taRightJustify);
-    return edit;
-}
-
 } // namespace
 
 TAccidentListFrm::TAccidentListFrm(QWidget* parent)

@@ -5,6 +5,7 @@
 #include "data/jtLib.h"
 #include "equipment/AstProfile.h"
 #include "platform/Exceptions.h"
+#include "ui/ListParts.h"
 #include "ui/jtCtrls.h"
 #include "ui/jtDateTimePicker.h"
 #include "ui/jtEdit.h"
@@ -26,13 +27,6 @@ QPlainTextEdit* Memo(QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     InstallFocusColour(memo);
     return memo;
-}
-
-TjtEdit* NumberEdit(QWidget* parent) {
-    auto* edit = new TjtEdit(parent);
-    edit->SetEditType(etNumber);
-    edit->SetAlignment(taRightJustify);
-    return edit;
 }
 
 } // namespace

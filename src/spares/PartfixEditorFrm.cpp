@@ -24,13 +24,6 @@ namespace {
 // The pick list of staff names.
 constexpr int kStaffList = 114;
 
-TjtEdit* NumberEdit(QWidget* parent) {
-    auto* edit = new TjtEdit(parent);
-    edit->SetEditType(etNumber);
-    edit->SetAlignment(taRightJustify);
-    return edit;
-}
-
 TjtEdit* ReadOnlyEdit(QWidget* parent) {
     auto* edit = new TjtEdit(parent);
     edit->setReadOnly(true);

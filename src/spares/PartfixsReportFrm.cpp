@@ -29,15 +29,6 @@ constexpr int kAddRight = 145;
 constexpr int kEditRight = 146;
 constexpr int kDeleteRight = 147;
 
-QHBoxLayout* Pair(QWidget* first, QWidget* second, QWidget* between = nullptr) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(1);
-    row->addWidget(first, 1);
-    if (between) row->addWidget(between);
-    row->addWidget(second, between ? 1 : 0);
-    return row;
-}
-
 } // namespace
 
 TPartfixsReportFrm::TPartfixsReportFrm(QWidget* parent)
@@ -131,18 +122,18 @@ QWidget* TPartfixsReportFrm::CreateSearchPanel() {
     grid->setHorizontalSpacing(4);
     const auto caption = [panel](const char* text) { return new QLabel(QString::fromUtf8(text), panel); };
     grid->addWidget(caption("安装日期"), 0, 0);
-    grid->addLayout(Pair(m_fixFrom, m_fixTo, caption("-")), 0, 1);
+    grid->addLayout(RangeRow(m_fixFrom, m_fixTo, caption("-")), 0, 1);
     grid->addWidget(caption("拆卸原因"), 0, 2);
     grid->addWidget(m_reason, 0, 3);
     grid->addWidget(caption("备件"), 0, 4);
-    grid->addLayout(Pair(m_part, partButton), 0, 5);
+    grid->addLayout(RangeRow(m_part, partButton), 0, 5);
     grid->addWidget(m_search, 0, 6);
     grid->addWidget(caption("拆卸日期"), 1, 0);
-    grid->addLayout(Pair(m_unfixFrom, m_unfixTo, caption("-")), 1, 1);
+    grid->addLayout(RangeRow(m_unfixFrom, m_unfixTo, caption("-")), 1, 1);
     grid->addWidget(caption("备注"), 1, 2);
     grid->addWidget(m_remarks, 1, 3);
     grid->addWidget(caption("设备"), 1, 4);
-    grid->addLayout(Pair(m_asset, assetButton), 1, 5);
+    grid->addLayout(RangeRow(m_asset, assetButton), 1, 5);
     grid->addWidget(m_reset, 1, 6);
     grid->addWidget(menuButton, 0, 7, 2, 1);
     SearchKeys(panel, [this] { SearchClick(); }, [this] { ResetClick(); });

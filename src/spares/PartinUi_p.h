@@ -19,14 +19,8 @@ constexpr int kIntypeList = 116;
 constexpr int kNewBillRight = 125;
 
 using ::NewAction;
+using ::NumberEdit;
 using ::PickListCombo;
 using ::TextButton;
-
-inline TjtEdit* NumberEdit(QWidget* parent) {
-    auto* edit = new TjtEdit(parent);
-    edit->SetEditType(etNumber);
-    edit->SetAlignment(taRightJustify);
-    return edit;
-}
 
 } // namespace partinui

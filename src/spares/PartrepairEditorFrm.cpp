@@ -18,13 +18,6 @@ namespace {
 // The pick list of staff names.
 constexpr int kStaffList = 114;
 
-TjtEdit* NumberEdit(QWidget* parent) {
-    auto* edit = new TjtEdit(parent);
-    edit->SetEditType(etNumber);
-    edit->SetAlignment(taRightJustify);
-    return edit;
-}
-
 QPlainTextEdit* Memo(QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     InstallFocusColour(memo);

@@ -31,15 +31,6 @@ constexpr int kDeleteRight = 150;
 // The pick list of staff names.
 constexpr int kStaffList = 114;
 
-QHBoxLayout* Pair(QWidget* first, QWidget* second, QWidget* between = nullptr) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(1);
-    row->addWidget(first, 1);
-    if (between) row->addWidget(between);
-    row->addWidget(second, between ? 1 : 0);
-    return row;
-}
-
 } // namespace
 
 TPartrepairsReportFrm::TPartrepairsReportFrm(QWidget* parent)
@@ -128,11 +119,11 @@ QWidget* TPartrepairsReportFrm::CreateSearchPanel() {
     grid->setHorizontalSpacing(4);
     const auto caption = [panel](const QString& text) { return new QLabel(text, panel); };
     grid->addWidget(caption(where.RepairDate1Fld->DisplayLabel()), 0, 0);
-    grid->addLayout(Pair(m_dateFrom, m_dateTo, caption(QStringLiteral("-"))), 0, 1);
+    grid->addLayout(RangeRow(m_dateFrom, m_dateTo, caption(QStringLiteral("-"))), 0, 1);
     grid->addWidget(caption(where.RepairmanFld->DisplayLabel()), 0, 2);
     grid->addWidget(m_repairman, 0, 3);
     grid->addWidget(caption(QStringLiteral("备件")), 0, 4);
-    grid->addLayout(Pair(m_part, partButton), 0, 5);
+    grid->addLayout(RangeRow(m_part, partButton), 0, 5);
     grid->addWidget(m_search, 0, 6);
     grid->addWidget(caption(where.TroublesFld->DisplayLabel()), 1, 0);
     grid->addWidget(m_troubles, 1, 1);

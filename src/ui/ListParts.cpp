@@ -4,8 +4,10 @@
 #include "admin/KeyValue.h"
 #include "jtComboBox.h"
 #include "jtDateTimePicker.h"
+#include "jtEdit.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -84,4 +86,20 @@ QMenu* ViewMenu(QMenuBar* bar, std::initializer_list<std::pair<QString, QWidget*
         QObject::connect(toggle, &QAction::toggled, part, &QWidget::setVisible);
     }
     return view;
+}
+
+TjtEdit* NumberEdit(QWidget* parent) {
+    auto* edit = new TjtEdit(parent);
+    edit->SetEditType(etNumber);
+    edit->SetAlignment(taRightJustify);
+    return edit;
+}
+
+QHBoxLayout* RangeRow(QWidget* first, QWidget* second, QWidget* between) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(1);
+    row->addWidget(first, 1);
+    if (between) row->addWidget(between);
+    row->addWidget(second, between ? 1 : 0);
+    return row;
 }

@@ -10,12 +10,14 @@
 
 class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QMenu;
 class QMenuBar;
 class QObject;
 class QToolButton;
 class QWidget;
 class TjtDateTimePicker;
+class TjtEdit;
 
 // A command with its hint in the status bar and as its tool tip.
 QAction* NewAction(QObject* owner, const QString& caption, const QString& hint = QString());
@@ -28,3 +30,7 @@ QComboBox* PickListCombo(int key, QWidget* parent);
 QMenu* ViewMenu(QMenuBar* bar, std::initializer_list<std::pair<QString, QWidget*>> parts);
 // While the focus is in one of the panel's inputs, Enter runs search and Esc runs reset.
 void SearchKeys(QWidget* panel, std::function<void()> search, std::function<void()> reset);
+// A right-aligned input taking numbers only.
+TjtEdit* NumberEdit(QWidget* parent);
+// Two inputs of a range side by side, with what stands between them ("至", "-") when given.
+QHBoxLayout* RangeRow(QWidget* first, QWidget* second, QWidget* between = nullptr);
